@@ -1,0 +1,123 @@
+#pragma once
+// Everything one run of the game knows, in one plain record. Made once at
+// start-up and handed by reference to every screen and rule. Amounts and
+// stakes are the texts the player sees ("50", "42.5", a stake as typed);
+// core/number_text.h turns them into numbers when a rule computes with them.
+#include <array>
+#include <string>
+
+namespace furlox {
+
+inline constexpr int kHorseCount = 6;
+inline constexpr int kSlotCount = 4;
+
+// One human player position, slot 1 to 4 (index 0 to 3).
+struct PlayerSlot {
+    std::string name;            // heading of the slot's panel on the betting screen
+    std::string typedName;       // the text in the slot's box on the names screen
+    bool canBet = true;          // stake box and horse buttons enabled on the betting screen
+    bool nameBoxEnabled = true;  // name box enabled on the names screen
+    std::string money = "50";    // money available
+    std::string stake = "0";     // stake as typed: any text
+    int horse = 1;               // the selected horse button, 1..6
+};
+
+// One line of the week's race record.
+struct BetLine {
+    std::string before;  // money when the bet was placed
+    std::string stake;   // stake as typed (or as computed, for the computer)
+    std::string horse;   // "1".."6", "0" before any bet
+    std::string after;   // money after the settlement
+};
+
+struct ComputerPlayer {
+    bool takesPart = false;
+    bool outOfMoney = false;
+    std::string name;                                // drawn on the difficulty screen
+    std::string heading = "--Computer Not Playing--";  // above its money on the betting screen
+    std::string moneyShown = "50";                   // its money on the betting screen
+    bool moneyLineVisible = true;                    // false uncovers "The computer has run out of money"
+    std::string level = "difficulty";                // "easy", "medium", "hard" once chosen
+};
+
+// What the betting screen shows beyond the slots.
+struct BettingScreenState {
+    bool created = false;        // set up (horse 1 everywhere, first odds) on first use
+    bool raceButton1Visible = true;  // the plain RACE!; hidden, it uncovers the computer's RACE!
+    bool raceButtonsEnabled = true;  // both RACE! buttons, switched by the stake boxes
+};
+
+enum class RaceStatus { Ready, Racing, Paused, Finished };
+
+struct RaceScreenState {
+    std::array<int, kHorseCount> positions{240, 240, 240, 240, 240, 240};  // left edges, twips
+    bool paused = false;         // the pause flag
+    bool timersOn = false;       // the six horse timers
+    int tickInterval = 100;      // ms between two steps of each horse
+    std::string status = "Status:- Getting Ready For Start";
+    // The three buttons share one rectangle: GO! over PAUSE over NEXT WEEK.
+    bool goVisible = true, goEnabled = true;
+    bool pauseVisible = true, pauseEnabled = true;
+    std::string pauseCaption = "PAUSE GAME";
+    bool nextVisible = false, nextEnabled = false;
+};
+
+struct NamesScreenState {
+    bool confirmed = false;  // "Change Player Names" / "Change It!" once used
+};
+
+struct DifficultyScreenState {
+    bool levelButtonsEnabled = true;
+    bool tall = false;            // grown to show the drawn name
+    bool nameVisible = true;      // "You will be playing:" and the name
+    bool timerArmed = false;      // the name draw
+    bool continueEnabled = false;
+};
+
+struct CourseScreenState {
+    std::string course = "Chepstow";
+    bool timerArmed = false;
+};
+
+inline constexpr const char* kCalcChoiceReset = "Computer will bet on Horse number:";
+inline constexpr const char* kCalcStatusReset = "Calculating Horse Number......";
+
+struct CalcScreenState {
+    std::array<std::string, kHorseCount> odds{};  // the week's odds, copied on RACE!
+    std::string status = kCalcStatusReset;
+    std::string choice = kCalcChoiceReset;
+    std::string stake;                // empty until drawn
+    std::string coin;                 // the medium level's coin, 1..10
+    bool continueEnabled = false;
+    bool timer1 = false, timer2 = false, timer3 = false;  // horse, stake, hard horse
+};
+
+struct GameState {
+    std::array<PlayerSlot, kSlotCount> players;
+    ComputerPlayer computer;
+    std::array<int, kHorseCount> odds{};      // 1..100 once drawn; 0 before
+    std::array<BetLine, kSlotCount> record;   // the week's race record, one line per slot
+    BetLine computerRecord{"50", "0", "0", "50"};
+    std::array<int, kHorseCount> winCounts{};
+    std::string currency = "\u00a3";          // "£", "$" or "€"
+
+    BettingScreenState betting;
+    RaceScreenState race;
+    NamesScreenState names;
+    DifficultyScreenState difficulty;
+    CourseScreenState course;
+    CalcScreenState calc;
+
+    GameState();
+};
+
+// The horses, always in this order.
+inline constexpr std::array<const char*, kHorseCount> kHorseColours{
+    "RED", "YELLOW", "ORANGE", "GREEN", "BLUE", "PURPLE"};
+
+// "Horse 3 (ORANGE)"
+std::string horseLabel(int horse);
+// "57 - 1"
+std::string oddsLabel(int odds);
+
+}  // namespace furlox

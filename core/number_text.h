@@ -1,0 +1,22 @@
+#pragma once
+// Amounts, stakes and odds live as the text the player sees; these two
+// functions are the only bridge between that text and arithmetic.
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace furlox {
+
+// Reads a decimal number: optional blanks, an optional sign, digits with at
+// most one decimal point (at least one digit), optional blanks. Anything else
+// (empty text, letters, exponents, thousands separators) is not a number.
+// A value too large for a double reads as +/-infinity, a value too small as 0.
+std::optional<double> readNumber(std::string_view text);
+
+// Writes a number as its shortest plain decimal text, rounded to at most 15
+// significant digits: no exponent, no trailing zeros, no "-0". Values that are
+// not finite are written as the largest finite amount of their sign (NaN as 0),
+// so a text written here always reads back.
+std::string writeNumber(double value);
+
+}  // namespace furlox

@@ -1,0 +1,128 @@
+#include "race/race_rules.h"
+
+#include <cmath>
+
+#include "betting/betting_rules.h"
+#include "core/number_text.h"
+
+namespace furlox {
+
+void startRace(GameState& state)
+{
+    auto& race = state.race;
+    race.status = "Status:- Racing";
+    race.timersOn = true;
+    race.pauseEnabled = true;
+    race.pauseVisible = true;
+    race.goVisible = false;
+}
+
+void togglePause(GameState& state)
+{
+    auto& race = state.race;
+    if (!race.paused) {
+        race.timersOn = false;
+        race.pauseCaption = "UNPAUSE GAME";
+        race.status = "Status:- Game Paused";
+        race.paused = true;
+    } else {
+        race.timersOn = true;
+        race.pauseCaption = "PAUSE GAME";
+        race.status = "Status:- Racing";
+        race.paused = false;
+    }
+}
+
+TickResult horseTick(GameState& state, int horse, Random& random)
+{
+    TickResult result;
+    if (!state.race.timersOn)
+        return result;
+    const double k = state.odds[horse - 1];
+    random.reseedFromClock();
+    const double x = std::floor(k * random.next() + 1);
+    if (!(x > k / 2))
+        return result;
+    int& position = state.race.positions[horse - 1];
+    position += kStep;
+    result.moved = true;
+    if (position == kFinishPosition) {
+        result.won = true;
+        finishRace(state, horse);
+    }
+    return result;
+}
+
+void finishRace(GameState& state, int horse)
+{
+    auto& race = state.race;
+    race.status = horseLabel(horse) + " Has Won!";
+    state.winCounts[horse - 1] += 1;
+    race.timersOn = false;
+    race.goEnabled = false;
+    race.goVisible = false;
+    race.nextVisible = true;
+    race.nextEnabled = true;
+    race.pauseVisible = false;
+    settleRace(state, horse);
+}
+
+namespace {
+
+// Money after for one line of the record: the stake times the odds on top
+// for a winner, the stake taken off for everyone else.
+void settleLine(BetLine& line, int horse, int odds)
+{
+    const double before = readNumber(line.before).value_or(0.0);
+    const double stake = readNumber(line.stake).value_or(0.0);
+    const double after = line.horse == std::to_string(horse) ? before + stake * odds : before - stake;
+    line.after = writeNumber(after);
+}
+
+}  // namespace
+
+void settleRace(GameState& state, int horse)
+{
+    const int odds = state.odds[horse - 1];
+    for (int i = 0; i < kSlotCount; ++i) {
+        settleLine(state.record[i], horse, odds);
+        if (state.record[i].after == "0")
+            state.players[i].canBet = false;
+    }
+    settleLine(state.computerRecord, horse, odds);
+}
+
+bool nextWeek(GameState& state, Random& random)
+{
+    if (state.computerRecord.after == "0") {
+        state.computer.outOfMoney = true;
+        state.computer.moneyLineVisible = false;
+    }
+    state.computer.moneyShown = state.computerRecord.after;
+
+    bool anyoneLeft = false;
+    for (const auto& slot : state.players)
+        anyoneLeft = anyoneLeft || slot.canBet;
+
+    for (auto& slot : state.players)
+        slot.horse = 1;
+    drawOdds(state, random);
+
+    auto& race = state.race;
+    race.status = "Status:- Getting Ready For Start";
+    race.positions.fill(kStartPosition);
+    race.timersOn = false;
+    for (int i = 0; i < kSlotCount; ++i)
+        state.players[i].money = state.record[i].after;
+    race.goEnabled = true;
+    race.goVisible = true;
+    race.nextEnabled = false;
+    race.pauseCaption = "PAUSE GAME";
+    race.paused = false;
+    race.pauseEnabled = true;
+    for (int p = 1; p <= kSlotCount; ++p)
+        stakeChanged(state, p, "0");
+    return !anyoneLeft;
+}
+
+}  // namespace furlox

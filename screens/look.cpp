@@ -1,0 +1,172 @@
+#include "screens/look.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFile>
+#include <QFontDatabase>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+namespace furlox {
+
+namespace {
+
+constexpr double kDialogPointSize = 8.25;
+const char* const kDialogFontFile = "/usr/share/wine/fonts/ms_sans_serif.ttf";
+const char* const kDisplayFontFile = "/usr/share/fonts/truetype/dejavu/DejaVuSansCondensed-Bold.ttf";
+
+QString g_displayFamily;
+
+}  // namespace
+
+void installGameFonts()
+{
+    QFont font;
+    const int id = QFile::exists(kDialogFontFile) ? QFontDatabase::addApplicationFont(kDialogFontFile) : -1;
+    const QStringList families = id >= 0 ? QFontDatabase::applicationFontFamilies(id) : QStringList();
+    if (!families.isEmpty()) {
+        font = QFont(families.first());
+        font.setPointSizeF(kDialogPointSize);
+    } else {
+        // Without the metric-compatible font, a condensed sans a little
+        // smaller keeps the captions inside their fixed boxes.
+        font = QFont(QStringLiteral("DejaVu Sans Condensed"));
+        font.setPointSizeF(7.5);
+    }
+    font.setStyleStrategy(QFont::PreferDefault);
+    QApplication::setFont(font);
+
+    const int displayId =
+        QFile::exists(kDisplayFontFile) ? QFontDatabase::addApplicationFont(kDisplayFontFile) : -1;
+    const QStringList display = displayId >= 0 ? QFontDatabase::applicationFontFamilies(displayId) : QStringList();
+    g_displayFamily = display.isEmpty() ? QStringLiteral("Sans Serif") : display.first();
+}
+
+QFont displayFont(double pointSize)
+{
+    QFont font(g_displayFamily.isEmpty() ? QStringLiteral("DejaVu Sans Condensed") : g_displayFamily);
+    font.setBold(true);
+    font.setPointSizeF(pointSize);
+    return font;
+}
+
+QString literalCaption(const QString& text)
+{
+    QString out = text;
+    out.replace(QLatin1Char('&'), QLatin1String("&&"));
+    return out;
+}
+
+QString fromUtf8(const std::string& text) { return QString::fromStdString(text); }
+
+QPixmap loadPicture(const QString& name)
+{
+    const qreal ratio = qApp ? qApp->devicePixelRatio() : 1.0;
+    if (ratio > 1.0) {
+        QString sharp = name;
+        sharp.insert(sharp.lastIndexOf(QLatin1Char('.')), QLatin1String("@2x"));
+        QPixmap pixmap(sharp);
+        if (!pixmap.isNull()) {
+            pixmap.setDevicePixelRatio(2.0);
+            return pixmap;
+        }
+    }
+    return QPixmap(name);
+}
+
+namespace {
+
+template <typename Control>
+Control* place(Control* control, const QString& name, int left, int top, int width, int height)
+{
+    control->setObjectName(name);
+    control->setGeometry(tw(left), tw(top), tw(width), tw(height));
+    return control;
+}
+
+}  // namespace
+
+QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, int left, int top,
+                  int width, int height)
+{
+    auto* label = place(new QLabel(text, parent), name, left, top, width, height);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setWordWrap(true);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+QPushButton* makeButton(QWidget* parent, const QString& name, const QString& text, int left, int top,
+                        int width, int height)
+{
+    auto* button = place(new QPushButton(literalCaption(text), parent), name, left, top, width, height);
+    button->setAutoDefault(false);
+    return button;
+}
+
+QLineEdit* makeTextBox(QWidget* parent, const QString& name, const QString& text, int left, int top,
+                       int width, int height, const QString& accessibleName)
+{
+    auto* box = place(new QLineEdit(text, parent), name, left, top, width, height);
+    box->setAccessibleName(accessibleName);
+    return box;
+}
+
+QRadioButton* makeOption(QWidget* parent, const QString& name, const QString& text, int left, int top,
+                         int width, int height)
+{
+    return place(new QRadioButton(literalCaption(text), parent), name, left, top, width, height);
+}
+
+QCheckBox* makeCheckBox(QWidget* parent, const QString& name, const QString& text, int left, int top,
+                        int width, int height)
+{
+    return place(new QCheckBox(literalCaption(text), parent), name, left, top, width, height);
+}
+
+QGroupBox* makeFrame(QWidget* parent, const QString& name, const QString& text, int left, int top,
+                     int width, int height)
+{
+    return place(new QGroupBox(literalCaption(text), parent), name, left, top, width, height);
+}
+
+QFrame* makeLine(QWidget* parent, const QString& name, int x1, int y1, int x2, int y2)
+{
+    auto* line = new QFrame(parent);
+    line->setObjectName(name);
+    const int left = tw(std::min(x1, x2));
+    const int top = tw(std::min(y1, y2));
+    const int width = std::max(1, tw(std::abs(x2 - x1)));
+    const int height = std::max(1, tw(std::abs(y2 - y1)));
+    line->setGeometry(left, top, width, height);
+    line->setAutoFillBackground(true);
+    QPalette palette = line->palette();
+    palette.setColor(QPalette::Window, Qt::black);
+    line->setPalette(palette);
+    return line;
+}
+
+QTimer* makeTimer(QObject* parent, const QString& name, int intervalMs, bool precise)
+{
+    auto* timer = new QTimer(parent);
+    timer->setObjectName(name);
+    timer->setInterval(intervalMs);
+    if (precise)
+        timer->setTimerType(Qt::PreciseTimer);
+    return timer;
+}
+
+void setArmed(QTimer* timer, bool armed)
+{
+    if (armed && !timer->isActive())
+        timer->start();
+    else if (!armed && timer->isActive())
+        timer->stop();
+}
+
+}  // namespace furlox

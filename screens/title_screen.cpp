@@ -1,0 +1,32 @@
+#include "screens/title_screen.h"
+
+#include <QLabel>
+#include <QTimer>
+
+#include "screens/look.h"
+#include "screens/screens.h"
+#include "setup/selectpl_screen.h"
+
+namespace furlox {
+
+TitleScreen::TitleScreen(Screens& screens)
+    : Screen(screens, QStringLiteral("title"), QString(), 6735, 4500, Frame::None)
+{
+    Image1 = makeLabel(this, QStringLiteral("Image1"), QString(), 0, 0, 6750, 4500);
+    Image1->setPixmap(loadPicture(QStringLiteral(":/title.png")));
+    Image1->setAccessibleName(QStringLiteral("Furlox"));
+
+    // The splash timer runs from the moment the window exists.
+    Timer1 = makeTimer(this, QStringLiteral("Timer1"), 3000);
+    connect(Timer1, &QTimer::timeout, this, &TitleScreen::Timer1Tick);
+    Timer1->start();
+}
+
+void TitleScreen::Timer1Tick()
+{
+    screens_.show(screens_.selectpl());
+    screens_.hide(*this);
+    Timer1->stop();
+}
+
+}  // namespace furlox

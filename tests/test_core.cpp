@@ -1,0 +1,2 @@
+#include <QTest>
+int main(int, char**) { return 0; }
