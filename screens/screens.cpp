@@ -17,6 +17,9 @@
 #include "setup/names_screen.h"
 #include "setup/selectpl_screen.h"
 
+// Resources compiled into a static library must be registered by hand.
+static void registerPictures() { Q_INIT_RESOURCE(assets); }
+
 namespace furlox {
 
 namespace {
@@ -29,7 +32,7 @@ void silence(Screen& screen)
 }
 }  // namespace
 
-Screens::Screens(GameState& state, Random& random) : state_(state), random_(random) {}
+Screens::Screens(GameState& state, Random& random) : state_(state), random_(random) { registerPictures(); }
 
 Screens::~Screens()
 {
@@ -67,7 +70,9 @@ void Screens::start() { show(title()); }
 void Screens::show(Screen& screen)
 {
     screen.show();
-    screen.raise();
+    // The offscreen platform (tests, screenshots) has no stacking to change.
+    if (QGuiApplication::platformName() != QLatin1String("offscreen"))
+        screen.raise();
     screen.activateWindow();
 }
 
