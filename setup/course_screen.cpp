@@ -1,10 +1,53 @@
 #include "setup/course_screen.h"
 
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+#include "race/race_screen.h"
+#include "screens/look.h"
+#include "screens/screens.h"
+#include "setup/setup_rules.h"
+
 namespace furlox {
 
 CourseScreen::CourseScreen(Screens& screens)
     : Screen(screens, QStringLiteral("racecourse"), QStringLiteral("Today's Race....."), 2775, 1320)
 {
+    // Both labels are wider than the window and start left of it, so their
+    // centred text sits in the middle of the window.
+    Label1 = makeLabel(this, QStringLiteral("Label1"), QStringLiteral("Today's Race will be at:"), -360, 120, 3375,
+                       255);
+    Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    Label2 = makeLabel(this, QStringLiteral("Label2"), QStringLiteral("Chepstow"), -360, 360, 3375, 255);
+    Label2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    Label2->setAccessibleName(QStringLiteral("Today's racecourse"));
+    Command1 = makeButton(this, QStringLiteral("Command1"), QStringLiteral("Continue"), 240, 720, 2295, 495);
+    Timer1 = makeTimer(this, QStringLiteral("Timer1"), 1);
+
+    connect(Command1, &QPushButton::clicked, this, &CourseScreen::Command1Click);
+    connect(Timer1, &QTimer::timeout, this, &CourseScreen::Timer1Tick);
+    refresh();
+}
+
+void CourseScreen::refresh()
+{
+    Label2->setText(fromUtf8(state_.course.course));
+    setArmed(Timer1, state_.course.timerArmed);
+}
+
+void CourseScreen::Timer1Tick()
+{
+    drawCourse(state_, screens_.random());
+    screens_.refreshAll();
+}
+
+void CourseScreen::Command1Click()
+{
+    leaveCourse(state_);
+    screens_.hide(*this);
+    screens_.show(screens_.ingame());
+    screens_.refreshAll();
 }
 
 }  // namespace furlox
