@@ -1,10 +1,200 @@
 #include "race/race_screen.h"
 
+#include <QFrame>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTimer>
+
+#include "betting/betting_screen.h"
+#include "options/gameover_screen.h"
+#include "race/race_rules.h"
+#include "screens/look.h"
+#include "screens/screens.h"
+
 namespace furlox {
 
-RaceScreen::RaceScreen(Screens& screens)
-    : Screen(screens, QStringLiteral("ingame"), QStringLiteral("Trackside"), 8145, 7200)
+namespace {
+
+constexpr int kClientWidth = 8145;
+constexpr int kClientHeight = 7200;
+const QColor kTrackGreen(0, 192, 0);
+const QColor kTrackBorder(0, 128, 0);
+
+constexpr std::array<int, 7> kRailTops{600, 1440, 2280, 3120, 3960, 4800, 5640};
+constexpr int kLaneNumberTop = 1080;  // lane n's number: 840 twips further down per lane
+constexpr int kHorseTop = 840;        // horse n's picture: likewise
+constexpr int kLaneSpacing = 840;
+
+// A filled rectangle with a one-pixel border: the grass under the lanes.
+class Shape : public QWidget {
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.fillRect(rect(), kTrackGreen);
+        painter.setPen(kTrackBorder);
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+};
+
+void paintGreen(QLabel* label)
 {
+    label->setAutoFillBackground(true);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Window, kTrackGreen);
+    label->setPalette(palette);
 }
+
+}  // namespace
+
+RaceScreen::RaceScreen(Screens& screens)
+    : Screen(screens, QStringLiteral("ingame"), QStringLiteral("Trackside"), kClientWidth, kClientHeight)
+{
+    // Made bottom first: later siblings paint over earlier ones.
+    Shape1 = new Shape(this);
+    Shape1->setObjectName(QStringLiteral("Shape1"));
+    Shape1->setGeometry(tw(0), tw(480), tw(8655), tw(5535));
+
+    Image7 = makeLabel(this, QStringLiteral("Image7"), QString(), 0, 0, 8145, 495);
+    Image7->setPixmap(loadPicture(QStringLiteral(":/banner.png")));
+    Image7->setAccessibleName(QStringLiteral("Furlox banner"));
+
+    for (int i = 0; i < 7; ++i) {
+        Label1[i] = makeLabel(this, QStringLiteral("Label1(%1)").arg(i), QString(86, QLatin1Char('=')), 120,
+                              kRailTops[i], 8055, 135);
+        Label1[i]->setWordWrap(false);
+        paintGreen(Label1[i]);
+    }
+    for (int horse = 1; horse <= kHorseCount; ++horse) {
+        QLabel* number = makeLabel(this, QStringLiteral("Label%1").arg(horse + 1), QString::number(horse), 120,
+                                   kLaneNumberTop + kLaneSpacing * (horse - 1), 135, 255);
+        paintGreen(number);
+        Label[horse + 1] = number;
+    }
+    for (int horse = 1; horse <= kHorseCount; ++horse) {
+        QLabel* picture = makeLabel(this, QStringLiteral("Image%1").arg(horse), QString(), kStartPosition,
+                                    kHorseTop + kLaneSpacing * (horse - 1), 720, 630);
+        picture->setPixmap(loadPicture(QStringLiteral(":/horse%1.png").arg(horse)));
+        picture->setAccessibleName(fromUtf8(horseLabel(horse)));
+        Image[horse] = picture;
+    }
+    Line1 = makeLine(this, QStringLiteral("Line1"), 0, 6000, 8160, 6000);
+
+    Command2 = makeButton(this, QStringLiteral("Command2"), QStringLiteral("__==--GO TO THE NEXT WEEK--==__"), 120,
+                          6120, 7935, 735);
+    Command3 = makeButton(this, QStringLiteral("Command3"), QStringLiteral("PAUSE GAME"), 120, 6120, 7935, 735);
+    Command1 = makeButton(this, QStringLiteral("Command1"), QStringLiteral("//\\\\__==--GO!--==__//\\\\"), 120,
+                          6120, 7935, 735);
+    // Top first: GO!, then PAUSE, then NEXT WEEK.
+    Command2->raise();
+    Command3->raise();
+    Command1->raise();
+    setTabOrder(Command1, Command3);
+    setTabOrder(Command3, Command2);
+
+    StatusBar1 = new QStatusBar(this);
+    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    StatusBar1->setSizeGripEnabled(false);
+    StatusBar1->setGeometry(tw(0), tw(6945), tw(8145), tw(255));
+    statusLabel_ = new QLabel(StatusBar1);
+    statusLabel_->setTextFormat(Qt::PlainText);
+    statusLabel_->setAccessibleName(QStringLiteral("Race status"));
+    StatusBar1->addWidget(statusLabel_, 1);
+
+    for (int horse = 1; horse <= kHorseCount; ++horse)
+        Timer[horse] = makeTimer(this, QStringLiteral("Timer%1").arg(horse), state_.race.tickInterval, true);
+
+    connect(Command1, &QPushButton::clicked, this, &RaceScreen::Command1Click);
+    connect(Command2, &QPushButton::clicked, this, &RaceScreen::Command2Click);
+    connect(Command3, &QPushButton::clicked, this, &RaceScreen::Command3Click);
+    connect(Timer[1], &QTimer::timeout, this, &RaceScreen::Timer1Tick);
+    connect(Timer[2], &QTimer::timeout, this, &RaceScreen::Timer2Tick);
+    connect(Timer[3], &QTimer::timeout, this, &RaceScreen::Timer3Tick);
+    connect(Timer[4], &QTimer::timeout, this, &RaceScreen::Timer4Tick);
+    connect(Timer[5], &QTimer::timeout, this, &RaceScreen::Timer5Tick);
+    connect(Timer[6], &QTimer::timeout, this, &RaceScreen::Timer6Tick);
+
+    refresh();
+}
+
+QString RaceScreen::statusText() const { return statusLabel_->text(); }
+
+void RaceScreen::placeHorse(int horse)
+{
+    QLabel* picture = Image[horse];
+    picture->move(tw(state_.race.positions[horse - 1]), picture->y());
+}
+
+void RaceScreen::refresh()
+{
+    const RaceScreenState& race = state_.race;
+    for (int horse = 1; horse <= kHorseCount; ++horse)
+        placeHorse(horse);
+    Command1->setVisible(race.goVisible);
+    Command1->setEnabled(race.goEnabled);
+    Command3->setVisible(race.pauseVisible);
+    Command3->setEnabled(race.pauseEnabled);
+    Command3->setText(literalCaption(fromUtf8(race.pauseCaption)));
+    Command2->setVisible(race.nextVisible);
+    Command2->setEnabled(race.nextEnabled);
+    statusLabel_->setText(fromUtf8(race.status));
+    for (int horse = 1; horse <= kHorseCount; ++horse) {
+        QTimer* timer = Timer[horse];
+        // setInterval would restart a running timer; the speed only changes
+        // between races, while the timers are off.
+        if (!timer->isActive() && timer->interval() != race.tickInterval)
+            timer->setInterval(race.tickInterval);
+        setArmed(timer, race.timersOn);
+    }
+}
+
+void RaceScreen::Command1Click()
+{
+    startRace(state_);
+    refresh();
+}
+
+void RaceScreen::Command3Click()
+{
+    togglePause(state_);
+    refresh();
+}
+
+void RaceScreen::Command2Click()
+{
+    const bool gameOver = nextWeek(state_, screens_.random());
+    screens_.hide(*this);
+    if (gameOver) {
+        screens_.hide(screens_.betit());
+        screens_.show(screens_.gameover());
+    } else {
+        screens_.show(screens_.betit());
+    }
+    screens_.refreshAll();
+}
+
+// Like a game loop: the rule takes the step, the screen moves one picture.
+// The winning step changes far more (buttons, status, the settled money),
+// so then every screen catches up with the record.
+void RaceScreen::horseTicked(int horse)
+{
+    const TickResult result = horseTick(state_, horse, screens_.random());
+    if (result.won)
+        screens_.refreshAll();
+    else if (result.moved)
+        placeHorse(horse);
+}
+
+void RaceScreen::Timer1Tick() { horseTicked(1); }
+void RaceScreen::Timer2Tick() { horseTicked(2); }
+void RaceScreen::Timer3Tick() { horseTicked(3); }
+void RaceScreen::Timer4Tick() { horseTicked(4); }
+void RaceScreen::Timer5Tick() { horseTicked(5); }
+void RaceScreen::Timer6Tick() { horseTicked(6); }
 
 }  // namespace furlox
