@@ -1,0 +1,87 @@
+// How close the six horse timers come to their nominal rate on the real
+// race screen: ticks per horse over a few seconds at 30 ms and at 100 ms,
+// as a percentage of elapsed time / interval. No horse may finish meanwhile,
+// so every horse is put back to the start a step before the finish.
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
+#include <algorithm>
+#include <array>
+#include <cstdio>
+
+#include "core/game_state.h"
+#include "core/random.h"
+#include "race/race_rules.h"
+#include "race/race_screen.h"
+#include "screens/look.h"
+#include "screens/screens.h"
+
+using namespace furlox;
+
+namespace {
+
+constexpr int kSeconds = 4;
+
+// Runs the race for a while at the interval, starting from Ready (GO!) or
+// from Paused (UNPAUSE), and leaves it paused.
+void measure(RaceScreen& race, GameState& state, int interval, std::array<long, 7>& ticks)
+{
+    // The speed only changes while the timers are off.
+    state.race.tickInterval = interval;
+    race.refresh();
+    ticks.fill(0);
+
+    QElapsedTimer clock;
+    clock.start();
+    if (state.race.paused)
+        race.Command3Click();  // UNPAUSE
+    else
+        race.Command1Click();  // GO!
+    QEventLoop loop;
+    QTimer::singleShot(kSeconds * 1000, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    loop.exec();
+    race.Command3Click();  // PAUSE: the timers stop
+    const double elapsed = static_cast<double>(clock.nsecsElapsed()) / 1e6;
+
+    const double nominal = elapsed / interval;
+    double lowest = 1e9;
+    std::printf("interval %d ms, %.0f ms measured, nominal %.1f ticks per horse\n", interval, elapsed, nominal);
+    for (int horse = 1; horse <= kHorseCount; ++horse) {
+        const double percent = 100.0 * static_cast<double>(ticks[horse]) / nominal;
+        lowest = std::min(lowest, percent);
+        std::printf("  horse %d: %ld ticks, %.1f%%\n", horse, ticks[horse], percent);
+    }
+    std::printf("  minimum: %.1f%% %s\n", lowest, lowest >= 98.0 ? "(meets 98%)" : "(BELOW 98%)");
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    installGameFonts();
+
+    GameState state;
+    SeededRandom random;
+    Screens screens(state, random);
+    state.odds.fill(100);
+    RaceScreen& race = screens.ingame();
+    screens.show(race);
+
+    std::array<long, 7> ticks{};
+    for (int horse = 1; horse <= kHorseCount; ++horse) {
+        // Connected after the screen's own slot, so this runs after the step.
+        QObject::connect(race.Timer[horse], &QTimer::timeout, &race, [&, horse] {
+            ++ticks[horse];
+            int& position = state.race.positions[horse - 1];
+            if (position >= kFinishPosition - kStep)
+                position = kStartPosition;
+        });
+    }
+
+    std::printf("platform %s\n", qPrintable(QGuiApplication::platformName()));
+    measure(race, state, 30, ticks);
+    measure(race, state, 100, ticks);
+    return 0;
+}
