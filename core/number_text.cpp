@@ -67,8 +67,11 @@ std::string writeNumber(double value)
 {
     if (std::isnan(value))
         return "0";
-    if (std::isinf(value))
-        value = std::copysign(std::numeric_limits<double>::max(), value);
+    // The largest amount whose 15-digit text still reads back as a finite
+    // number; anything beyond it (infinity included) is written as that.
+    constexpr double kLargest = 1.79769313486231e308;
+    if (std::fabs(value) > kLargest)
+        value = std::copysign(kLargest, value);
     if (value == 0.0)
         return "0";
 

@@ -14,9 +14,9 @@ namespace furlox {
 std::optional<double> readNumber(std::string_view text);
 
 // Writes a number as its shortest plain decimal text, rounded to at most 15
-// significant digits: no exponent, no trailing zeros, no "-0". Values that are
-// not finite are written as the largest finite amount of their sign (NaN as 0),
-// so a text written here always reads back.
+// significant digits: no exponent, no trailing zeros, no "-0". Values beyond
+// the largest double (infinity included) are written as the largest amount
+// of their sign and NaN as 0, so a text written here always reads back.
 std::string writeNumber(double value);
 
 }  // namespace furlox

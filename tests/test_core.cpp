@@ -107,6 +107,8 @@ void CoreTest::writesNumbers_data()
     QTest::addRow("rounds up a digit") << 999999999999999.9 << "1000000000000000";
     QTest::addRow("infinity clamps") << HUGE_VAL << QString::fromStdString(writeNumber(1.7976931348623157e308));
     QTest::addRow("nan is zero") << std::nan("") << "0";
+    QTest::addRow("largest double stays readable") << 1.7976931348623157e308
+                                                   << "179769313486231" + QString(294, QLatin1Char('0'));
 }
 
 void CoreTest::writesNumbers()
