@@ -88,6 +88,9 @@ BettingScreen::BettingScreen(Screens& screens)
                           5760, 2895, 255);
     Label[30]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label[30]->setAutoFillBackground(true);
+    // The longest opponent's heading is a few pixels wider than the label:
+    // one centred line losing a pixel at each end beats a wrapped, cut one.
+    Label[30]->setWordWrap(false);
     Label[31] = makeLabel(area, QStringLiteral("Label31"), QStringLiteral("\u00a3"), 3600, 6000, 135, 375);
     Label[32] = makeLabel(area, QStringLiteral("Label32"), QStringLiteral("50"), 3720, 6000, 3255, 255);
     Label[32]->setAccessibleName(QStringLiteral("Computer's money"));
