@@ -101,10 +101,13 @@ RaceScreen::RaceScreen(Screens& screens)
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
     StatusBar1->setSizeGripEnabled(false);
     StatusBar1->setGeometry(tw(0), tw(6945), tw(8145), tw(255));
+    // The one text, placed by hand: the bar's own layout keeps a top margin
+    // that would clip the descenders in a bar only 17 pixels high.
     statusLabel_ = new QLabel(StatusBar1);
     statusLabel_->setTextFormat(Qt::PlainText);
+    statusLabel_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    statusLabel_->setGeometry(2, 0, StatusBar1->width() - 4, StatusBar1->height());
     statusLabel_->setAccessibleName(QStringLiteral("Race status"));
-    StatusBar1->addWidget(statusLabel_, 1);
 
     for (int horse = 1; horse <= kHorseCount; ++horse)
         Timer[horse] = makeTimer(this, QStringLiteral("Timer%1").arg(horse), state_.race.tickInterval, true);
