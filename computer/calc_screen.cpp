@@ -1,10 +1,94 @@
 #include "computer/calc_screen.h"
 
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+#include "computer/computer_rules.h"
+#include "screens/look.h"
+#include "screens/screens.h"
+#include "setup/course_screen.h"
+
 namespace furlox {
 
 CalcScreen::CalcScreen(Screens& screens)
-    : Screen(screens, QStringLiteral("computercalculation"), QStringLiteral("Computer Betting Calculation"), 3240, 2265)
+    : Screen(screens, QStringLiteral("computercalculation"), QStringLiteral("Computer Betting Calculation"),
+             3240, 2265)
 {
+    Label1 = makeLabel(this, QStringLiteral("Label1"), QStringLiteral("Calculating computer player bet......."),
+                       120, 120, 2775, 255);
+    Line1 = makeLine(this, QStringLiteral("Line1"), 120, 480, 3120, 480);
+    Label4 = makeLabel(this, QStringLiteral("Label4"), QString::fromLatin1(kCalcStatusReset), 120, 600, 3015, 255);
+    Line2 = makeLine(this, QStringLiteral("Line2"), 120, 960, 3120, 960);
+    Label2 = makeLabel(this, QStringLiteral("Label2"), QString::fromLatin1(kCalcChoiceReset), 120, 1080, 2895, 255);
+    Label3 = makeLabel(this, QStringLiteral("Label3"), QStringLiteral("Computer will bet:   "), 120, 1320, 3015, 255);
+    // Sign and stake lie over the end of Label3's caption.
+    Label5 = makeLabel(this, QStringLiteral("Label5"), QStringLiteral("\u00a3"), 1440, 1320, 135, 255);
+    Label6 = makeLabel(this, QStringLiteral("Label6"), QString(), 1560, 1320, 1575, 255);
+    Label6->setAccessibleName(QStringLiteral("Computer's stake"));
+    Command1 = makeButton(this, QStringLiteral("Command1"), QStringLiteral("Continue..."), 120, 1680, 3015, 495);
+    Command1->setEnabled(false);
+
+    // Value holders below the client area, never seen.
+    for (int h = 1; h <= kHorseCount; ++h) {
+        bet[h] = makeLabel(this, QStringLiteral("bet%1").arg(h), QString(), 120 + 480 * (h - 1), 2400, 375, 255);
+        bet[h]->hide();
+    }
+    mediumthing = makeLabel(this, QStringLiteral("mediumthing"), QString(), 600, 2880, 375, 255);
+    mediumthing->hide();
+
+    Timer1 = makeTimer(this, QStringLiteral("Timer1"), 2500);
+    Timer2 = makeTimer(this, QStringLiteral("Timer2"), 2500);
+    Timer3 = makeTimer(this, QStringLiteral("Timer3"), 1);
+    connect(Timer1, &QTimer::timeout, this, &CalcScreen::Timer1Tick);
+    connect(Timer2, &QTimer::timeout, this, &CalcScreen::Timer2Tick);
+    connect(Timer3, &QTimer::timeout, this, &CalcScreen::Timer3Tick);
+    connect(Command1, &QPushButton::clicked, this, &CalcScreen::Command1Click);
+
+    refresh();
+}
+
+void CalcScreen::refresh()
+{
+    const CalcScreenState& calc = state_.calc;
+    Label4->setText(fromUtf8(calc.status));
+    Label2->setText(fromUtf8(calc.choice));
+    Label5->setText(fromUtf8(state_.currency));
+    Label6->setText(fromUtf8(calc.stake));
+    Command1->setEnabled(calc.continueEnabled);
+    for (int h = 1; h <= kHorseCount; ++h)
+        bet[h]->setText(fromUtf8(calc.odds[h - 1]));
+    mediumthing->setText(fromUtf8(calc.coin));
+    setArmed(Timer1, calc.timer1);
+    setArmed(Timer2, calc.timer2);
+    setArmed(Timer3, calc.timer3);
+}
+
+void CalcScreen::Timer1Tick()
+{
+    computerHorseStep(state_, screens_.random());
+    refresh();
+}
+
+void CalcScreen::Timer2Tick()
+{
+    computerStakeStep(state_, screens_.random());
+    refresh();
+}
+
+void CalcScreen::Timer3Tick()
+{
+    computerHardStep(state_, screens_.random());
+    refresh();
+}
+
+void CalcScreen::Command1Click()
+{
+    computerContinue(state_);
+    screens_.hide(*this);
+    screens_.show(screens_.racecourse());
+    screens_.refreshAll();
 }
 
 }  // namespace furlox

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/number_text.h"
+#include "setup/setup_rules.h"
 
 namespace furlox {
 
@@ -114,7 +115,7 @@ void computerContinue(GameState& state)
     calc.status = kCalcStatusReset;
     calc.choice = kCalcChoiceReset;
     calc.stake.clear();
-    state.course.timerArmed = true;
+    armCourseDraw(state);
 }
 
 }  // namespace furlox
