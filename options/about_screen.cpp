@@ -1,10 +1,68 @@
 #include "options/about_screen.h"
 
+#include <QIcon>
+#include <QLabel>
+#include <QPalette>
+#include <QPushButton>
+
+#include "betting/betting_screen.h"
+#include "screens/look.h"
+#include "screens/screens.h"
+
 namespace furlox {
+
+namespace {
+
+const QColor kBlue(0, 0, 192);
+const QColor kRed(255, 0, 0);
+
+struct Line {
+    int number;
+    const char* text;
+    int top, width, height;
+    bool red;
+};
+
+const std::array<Line, 11> kLines{{
+    {1, "Version Number: 3.1 (Includes computer player names!!)", 120, 4095, 255, false},
+    {2, "Game design and programming: the Furlox team", 360, 3375, 255, false},
+    {3, "Horses drawn and painted by the Furlox team", 600, 3615, 255, false},
+    {10, "Tested by the Furlox stable hands", 840, 3375, 255, false},
+    {4, "Questions, ideas or a bug to report? Write to us at:", 1200, 4335, 375, true},
+    {5, "furlox@example.org", 1440, 3855, 255, true},
+    {6, "Updates and news of new releases are posted on the Furlox pages at www.example.org/furlox "
+        "- look in now and then!",
+     1800, 4335, 615, false},
+    {12, "New in this version: the computer player races under a name of its own. "
+         "Good luck, and a big hello to Horace the Plumber!",
+     2760, 4455, 615, false},
+    {7, "Thanks for downloading", 3480, 3375, 255, true},
+    {8, "The Furlox team", 3720, 3135, 255, true},
+    {9, "www.example.org/furlox", 3960, 3255, 255, true},
+}};
+
+}  // namespace
 
 AboutScreen::AboutScreen(Screens& screens)
     : Screen(screens, QStringLiteral("aboutgame"), QStringLiteral("About"), 4605, 4890)
 {
+    setWindowIcon(QIcon(QStringLiteral(":/about.png")));
+    for (const Line& line : kLines) {
+        QLabel* label = makeLabel(this, QStringLiteral("Label%1").arg(line.number), QString::fromLatin1(line.text),
+                                  120, line.top, line.width, line.height);
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, line.red ? kRed : kBlue);
+        label->setPalette(palette);
+        Label[line.number] = label;
+    }
+    Command1 = makeButton(this, QStringLiteral("Command1"), QStringLiteral("OK"), 1560, 4320, 1575, 495);
+    connect(Command1, &QPushButton::clicked, this, &AboutScreen::Command1Click);
+}
+
+void AboutScreen::Command1Click()
+{
+    screens_.hide(*this);
+    screens_.show(screens_.betit());
 }
 
 }  // namespace furlox

@@ -1,13 +1,22 @@
 #pragma once
 #include "screens/screen.h"
 
+class QLabel;
+class QPushButton;
+
 namespace furlox {
 
-// Placeholder: the window with its caption and size.
+// "Game Over": the last screen of a game; its one button ends the program.
 class GameOverScreen : public Screen {
     Q_OBJECT
 public:
     explicit GameOverScreen(Screens& screens);
+
+    QLabel* Label1 = nullptr;         // "Game Over"
+    QPushButton* Command1 = nullptr;  // "Quit Game"
+
+public slots:
+    void Command1Click();
 };
 
 }  // namespace furlox
