@@ -36,7 +36,10 @@ QStringList Game::visibleNames() const
 void click(QAbstractButton* button)
 {
     Q_ASSERT(button);
-    QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, button->rect().center());
+    // Aim at the middle of the part a player can see: some captions are
+    // wider than their window and hang over its edge.
+    const QRect seen = button->visibleRegion().boundingRect();
+    QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, seen.isEmpty() ? button->rect().center() : seen.center());
 }
 
 void typeInto(QLineEdit* box, const QString& text)
