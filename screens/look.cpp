@@ -26,19 +26,19 @@ QString g_displayFamily;
 
 void installGameFonts()
 {
-    QFont font;
-    const int id = QFile::exists(kDialogFontFile) ? QFontDatabase::addApplicationFont(kDialogFontFile) : -1;
+    // The dialog font is a bitmap font drawn for one pixel size, so it only
+    // looks right at a scale of 1. Scaled up, and when it is missing, a
+    // condensed sans a little smaller keeps the captions sharp and inside
+    // their fixed boxes (its widths stay at or under the bitmap font's).
+    QFont font(QStringLiteral("DejaVu Sans Condensed"));
+    font.setPointSizeF(7.5);
+    const bool unscaled = qApp && qApp->devicePixelRatio() <= 1.0;
+    const int id = unscaled && QFile::exists(kDialogFontFile) ? QFontDatabase::addApplicationFont(kDialogFontFile) : -1;
     const QStringList families = id >= 0 ? QFontDatabase::applicationFontFamilies(id) : QStringList();
     if (!families.isEmpty()) {
         font = QFont(families.first());
         font.setPointSizeF(kDialogPointSize);
-    } else {
-        // Without the metric-compatible font, a condensed sans a little
-        // smaller keeps the captions inside their fixed boxes.
-        font = QFont(QStringLiteral("DejaVu Sans Condensed"));
-        font.setPointSizeF(7.5);
     }
-    font.setStyleStrategy(QFont::PreferDefault);
     QApplication::setFont(font);
 
     const int displayId =

@@ -1,1 +1,162 @@
-int main() { return 0; }
+// Renders every screen of the game, in the states worth seeing, to PNG
+// files: furlox-screenshots [output-dir] [--scale 2]. Runs offscreen, so
+// it needs no display. Each picture gets a plain title bar with the
+// window's caption so captions can be checked too.
+#include <QApplication>
+#include <QDir>
+#include <QFont>
+#include <QPainter>
+#include <QPixmap>
+#include <cstdlib>
+
+#include "betting/betting_rules.h"
+#include "computer/computer_rules.h"
+#include "core/game_state.h"
+#include "core/random.h"
+#include "betting/betting_screen.h"
+#include "computer/calc_screen.h"
+#include "options/about_screen.h"
+#include "options/currency_screen.h"
+#include "options/gameover_screen.h"
+#include "options/history_screen.h"
+#include "options/speed_screen.h"
+#include "race/race_screen.h"
+#include "screens/title_screen.h"
+#include "setup/course_screen.h"
+#include "setup/difficulty_screen.h"
+#include "setup/names_screen.h"
+#include "setup/selectpl_screen.h"
+#include "race/race_rules.h"
+#include "screens/look.h"
+#include "screens/screen.h"
+#include "screens/screens.h"
+#include "setup/setup_rules.h"
+
+using namespace furlox;
+
+namespace {
+
+QString g_dir;
+int g_count = 0;
+
+void shoot(Screens& screens, Screen& screen, const QString& name)
+{
+    screens.refreshAll();
+    screens.show(screen);
+    QApplication::processEvents();
+    const QPixmap client = screen.grab();
+    const qreal ratio = client.devicePixelRatio();
+    const bool framed = !(screen.windowFlags() & Qt::FramelessWindowHint);
+    const int bar = framed ? 22 : 0;
+    QPixmap out(QSize(client.width(), client.height() + qRound(bar * ratio)));
+    out.setDevicePixelRatio(ratio);
+    out.fill(Qt::white);
+    QPainter painter(&out);
+    if (framed) {
+        const QRectF title(0, 0, client.width() / ratio, bar);
+        painter.fillRect(title, QColor(0, 0, 128));
+        painter.setPen(Qt::white);
+        QFont font = QApplication::font();
+        font.setBold(true);
+        painter.setFont(font);
+        painter.drawText(title.adjusted(6, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft, screen.windowTitle());
+    }
+    painter.drawPixmap(QPointF(0, bar), client);
+    painter.end();
+    const QString file = QStringLiteral("%1/%2.png").arg(g_dir, name);
+    if (!out.save(file))
+        qFatal("cannot write %s", qPrintable(file));
+    screens.hide(screen);
+    ++g_count;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    QString dir = QStringLiteral("docs/screenshots");
+    for (int i = 1; i < argc; ++i) {
+        const QString arg = QString::fromLocal8Bit(argv[i]);
+        if (arg == QLatin1String("--scale") && i + 1 < argc)
+            qputenv("QT_SCALE_FACTOR", argv[++i]);
+        else
+            dir = arg;
+    }
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    installGameFonts();
+    QDir().mkpath(dir);
+    g_dir = dir;
+
+    GameState state;
+    SeededRandom random(2026);
+    random.setClockMixing(false);
+    Screens screens(state, random);
+    screens.setExitHook([] {});
+
+    shoot(screens, screens.title(), QStringLiteral("01-title"));
+    shoot(screens, screens.selectpl(), QStringLiteral("02-selectpl"));
+
+    screens.betit();  // the count choice creates the betting screen
+    choosePlayerCount(state, 3, true);
+    shoot(screens, screens.computerdifficulty(), QStringLiteral("03-computerdifficulty-choose"));
+    pickLevel(state, "hard");
+    drawOpponentName(state, random);
+    shoot(screens, screens.computerdifficulty(), QStringLiteral("04-computerdifficulty-ready"));
+    confirmOpponent(state);
+
+    state.players[0].typedName = "Ada";
+    state.players[1].typedName = "Tom & Jerry";
+    state.players[2].typedName = "Rufus";
+    shoot(screens, screens.plname(), QStringLiteral("05-plname"));
+    confirmNames(state);
+    shoot(screens, screens.plname(), QStringLiteral("06-plname-change"));
+
+    state.players[0].stake = "10";
+    state.players[1].stake = "7.5";
+    state.players[1].horse = 3;
+    state.players[2].stake = "50";
+    state.players[2].horse = 6;
+    shoot(screens, screens.betit(), QStringLiteral("07-betit"));
+
+    clickRace(state, RaceButton::WithComputer);
+    shoot(screens, screens.computercalculation(), QStringLiteral("08-computercalculation-horse"));
+    computerHorseStep(state, random);
+    computerHardStep(state, random);
+    shoot(screens, screens.computercalculation(), QStringLiteral("09-computercalculation-stake"));
+    computerStakeStep(state, random);
+    shoot(screens, screens.computercalculation(), QStringLiteral("10-computercalculation-finished"));
+    computerContinue(state);
+
+    drawCourse(state, random);
+    shoot(screens, screens.racecourse(), QStringLiteral("11-racecourse"));
+    leaveCourse(state);
+
+    shoot(screens, screens.ingame(), QStringLiteral("12-ingame-ready"));
+    startRace(state);
+    state.race.positions = {3360, 5280, 2760, 6120, 4440, 1800};
+    shoot(screens, screens.ingame(), QStringLiteral("13-ingame-racing"));
+    togglePause(state);
+    shoot(screens, screens.ingame(), QStringLiteral("14-ingame-paused"));
+    togglePause(state);
+    state.race.positions[3] = 6960;
+    finishRace(state, 4);
+    state.race.positions[3] = 7080;
+    shoot(screens, screens.ingame(), QStringLiteral("15-ingame-finished"));
+
+    nextWeek(state, random);
+    state.computer.outOfMoney = true;  // show the computer's notice once
+    state.computer.moneyLineVisible = false;
+    shoot(screens, screens.betit(), QStringLiteral("16-betit-week2"));
+
+    state.winCounts = {2, 0, 1, 4, 0, 1};
+    shoot(screens, screens.horsehistory(), QStringLiteral("17-horsehistory"));
+    screens.gspeed().fillField();
+    shoot(screens, screens.gspeed(), QStringLiteral("18-gspeed"));
+    shoot(screens, screens.currencyed(), QStringLiteral("19-currencyed"));
+    shoot(screens, screens.aboutgame(), QStringLiteral("20-aboutgame"));
+    shoot(screens, screens.gameover(), QStringLiteral("21-gameover"));
+
+    std::printf("%d screenshots in %s\n", g_count, qPrintable(QDir(dir).absolutePath()));
+    return 0;
+}
