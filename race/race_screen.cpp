@@ -1,5 +1,7 @@
 #include "race/race_screen.h"
 
+#include <tuple>
+
 #include <QFrame>
 #include <QLabel>
 #include <QPainter>
@@ -138,13 +140,28 @@ void RaceScreen::refresh()
     const RaceScreenState& race = state_.race;
     for (int horse = 1; horse <= kHorseCount; ++horse)
         placeHorse(horse);
-    Command1->setVisible(race.goVisible);
-    Command1->setEnabled(race.goEnabled);
-    Command3->setVisible(race.pauseVisible);
-    Command3->setEnabled(race.pauseEnabled);
+    // Buttons that appear go first, then those that go away: a focused button
+    // that is hidden hands the focus on only to a button already shown, and
+    // otherwise keeps it, hidden, still taking the Space key (PAUSE after the
+    // finish would start the horses again).
+    const std::array<std::tuple<QPushButton*, bool, bool>, 3> buttons{{
+        {Command1, race.goVisible, race.goEnabled},
+        {Command3, race.pauseVisible, race.pauseEnabled},
+        {Command2, race.nextVisible, race.nextEnabled},
+    }};
+    for (const auto& [button, visible, enabled] : buttons) {
+        if (visible)
+            button->setVisible(true);
+        if (enabled)
+            button->setEnabled(true);
+    }
+    for (const auto& [button, visible, enabled] : buttons) {
+        if (!visible)
+            button->setVisible(false);
+        if (!enabled)
+            button->setEnabled(false);
+    }
     Command3->setText(literalCaption(fromUtf8(race.pauseCaption)));
-    Command2->setVisible(race.nextVisible);
-    Command2->setEnabled(race.nextEnabled);
     statusLabel_->setText(fromUtf8(race.status));
     for (int horse = 1; horse <= kHorseCount; ++horse) {
         QTimer* timer = Timer[horse];

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <numeric>
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -87,6 +88,8 @@ private slots:
     void statusShowsOnlyItsTexts();
     void nextWeekHandsOver_data();
     void nextWeekHandsOver();
+    void spaceBarFollowsTheVisibleButton_data();
+    void spaceBarFollowsTheVisibleButton();
 };
 
 // ---- rules ----------------------------------------------------------------
@@ -646,6 +649,47 @@ void RaceTest::nextWeekHandsOver()
         QCOMPARE(race.Image[horse]->x(), 16);
         QVERIFY(!race.Timer[horse]->isActive());
     }
+}
+
+void RaceTest::spaceBarFollowsTheVisibleButton_data()
+{
+    QTest::addColumn<bool>("secondWeek");
+    QTest::addRow("first week: PAUSE beneath GO!") << false;
+    QTest::addRow("later weeks: NEXT WEEK beneath GO!") << true;
+}
+
+void RaceTest::spaceBarFollowsTheVisibleButton()
+{
+    // A player on the keyboard: the focus must move on to the button that
+    // takes the hidden one's place, never stay on a hidden button.
+    QFETCH(bool, secondWeek);
+    Game g;
+    choosePlayerCount(g.state, 1, false);
+    g.state.record[0] = BetLine{"50", "0", "1", "50"};
+    if (secondWeek) {
+        g.state.race.pauseVisible = false;
+        g.state.race.nextVisible = true;
+    }
+    RaceScreen& race = showRace(g, {1, 1, 1, 1, 1, 1});
+    QVERIFY(QTest::qWaitForWindowActive(&race));
+    race.Command1->setFocus();
+    auto space = [] {
+        QWidget* focused = QApplication::focusWidget();
+        QVERIFY(focused && focused->isVisible());
+        QTest::keyClick(focused, Qt::Key_Space);
+    };
+    space();
+    QCOMPARE(race.statusText(), kRacing);
+    space();
+    QCOMPARE(race.statusText(), kPaused);
+    space();
+    QCOMPARE(race.statusText(), kRacing);
+    g.state.race.positions[1] = 6960;
+    QVERIFY(fireTimer(race.Timer[2]));
+    QCOMPARE(QApplication::focusWidget(), race.Command2);
+    space();
+    QCOMPARE(g.visibleNames(), QStringList{"betit"});
+    QCOMPARE(std::accumulate(g.state.winCounts.begin(), g.state.winCounts.end(), 0), 1);
 }
 
 QTEST_MAIN(RaceTest)
