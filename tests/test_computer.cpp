@@ -147,6 +147,7 @@ void ComputerTest::horseStep()
         QCOMPARE(calc.Label4->text(), kStatusStake);
         QVERIFY(!calc.Timer1->isActive());
         QVERIFY(calc.Timer2->isActive());
+        QVERIFY(!calc.Timer3->isActive());  // the hard step stops once it has chosen
     } else {
         // Nothing changes; the whole step, coin included, comes round again.
         QCOMPARE(calc.Label2->text(), kChoiceReset);
