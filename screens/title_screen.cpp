@@ -16,8 +16,9 @@ TitleScreen::TitleScreen(Screens& screens)
     Image1->setPixmap(loadPicture(QStringLiteral(":/title.png")));
     Image1->setAccessibleName(QStringLiteral("Furlox"));
 
-    // The splash timer runs from the moment the window exists.
-    Timer1 = makeTimer(this, QStringLiteral("Timer1"), 3000);
+    // The splash timer runs from the moment the window exists. A precise
+    // timer: a coarse one may fire up to 5% early, cutting the splash short.
+    Timer1 = makeTimer(this, QStringLiteral("Timer1"), 3000, true);
     connect(Timer1, &QTimer::timeout, this, &TitleScreen::Timer1Tick);
     Timer1->start();
 }
