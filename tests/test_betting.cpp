@@ -75,6 +75,7 @@ void BettingTest::stakeCheck_data()
     QTest::addRow("negative") << "50" << "-5" << negative;
     QTest::addRow("negative fraction") << "50" << "-0.01" << negative;
     QTest::addRow("negative over money is negative first") << "50" << "-500" << negative;
+    QTest::addRow("negative exponent is not a number first") << "50" << "-1e3" << notNumber;
     QTest::addRow("huge") << "50" << QString(500, QLatin1Char('9')) << tooMuch;
 }
 

@@ -107,7 +107,8 @@ void SetupTest::newGameWithCount_data()
 }
 
 // A new game after a four-player game with the computer, in which player 1
-// went broke: the new count overrides the old one completely.
+// went broke and player 4 left a stake that is not a number: the new count
+// overrides the old one completely.
 void SetupTest::newGameWithCount()
 {
     QFETCH(int, count);
@@ -122,6 +123,7 @@ void SetupTest::newGameWithCount()
     for (int k = 1; k <= 4; ++k)
         typeInto(names.Text[k], typed[k - 1]);
     click(names.Command1);
+    typeInto(betit.stakeBox(4), "abc");
     g.state.players[0].canBet = false;
     g.screens.refreshAll();
 
@@ -153,6 +155,17 @@ void SetupTest::newGameWithCount()
     QCOMPARE(g.visibleNames(), QStringList{"betit"});
     for (int k = 1; k <= 4; ++k)
         QCOMPARE(betit.Frame1[k - 1]->title(), k <= count ? typed[k - 1] : QString("(NOT PLAYING)"));
+
+    // Slot 4's leftover stake holds the race up only where it can be corrected.
+    click(computer ? betit.Command2 : betit.Command1);
+    if (count == 4) {
+        QCOMPARE(g.messages, QStringList{"Player 4: That is not a number - please enter the amount to bet"});
+        QCOMPARE(g.visibleNames(), QStringList{"betit"});
+    } else {
+        QVERIFY(g.messages.isEmpty());
+        QCOMPARE(g.state.record[3].stake, std::string("0"));
+        QCOMPARE(g.visibleNames(), QStringList{computer ? "computercalculation" : "racecourse"});
+    }
 }
 
 void SetupTest::ampersandAndEmptyNames_data()
