@@ -89,7 +89,11 @@ void settleRace(GameState& state, int horse)
         if (state.record[i].after == "0")
             state.players[i].canBet = false;
     }
-    settleLine(state.computerRecord, horse, odds);
+    // A computer that is not in this game keeps its money: settling the
+    // bet a computer of an earlier game left in the record would change the
+    // money shown under "--Computer Not Playing--", or even declare it broke.
+    if (state.computer.takesPart)
+        settleLine(state.computerRecord, horse, odds);
 }
 
 bool nextWeek(GameState& state, Random& random)

@@ -30,8 +30,8 @@ TickResult horseTick(GameState& state, int horse, Random& random);
 // The winner's finish: status, win count, timers off, buttons, settlement.
 void finishRace(GameState& state, int horse);
 
-// Pays or charges every slot and the computer for winning horse n; a slot
-// whose money after is exactly "0" can bet no more.
+// Pays or charges every slot, and the computer when it plays, for winning
+// horse n; a slot whose money after is exactly "0" can bet no more.
 void settleRace(GameState& state, int horse);
 
 // "GO TO THE NEXT WEEK": marks a broke computer out, carries the money over,

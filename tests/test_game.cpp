@@ -227,6 +227,17 @@ void GameTest::fourPlayersAgainstHardComputerThatGoesBroke()
     QCOMPARE(p.money(2), QString("42.5"));
     QCOMPARE(p.money(4), QString("0"));
     QCOMPARE(game.visibleNames(), QStringList{"betit"});
+
+    // A new game without the computer: the broke computer's old all-in bet
+    // on horse 2 is still in the record, but nobody settles it any more.
+    betit.newg->trigger();
+    p.setUp(1, "", 0, {"A"}, {});
+    p.week(1, 3, {2, 2, 2, 2, 2, 2});
+    QCOMPARE(p.money(1), QString("50"));
+    QCOMPARE(betit.Label[30]->text(), QString("--Computer Not Playing--"));
+    QVERIFY(betit.Label[30]->isVisibleTo(&betit));
+    QCOMPARE(betit.Label[32]->text(), QString("50"));
+    QVERIFY(!game.state.computer.outOfMoney);
 }
 
 void GameTest::twoPlayersEasyComputerWithSideScreensAndNewGame()
