@@ -38,8 +38,9 @@ CalcScreen::CalcScreen(Screens& screens)
     mediumthing = makeLabel(this, QStringLiteral("mediumthing"), QString(), 600, 2880, 375, 255);
     mediumthing->hide();
 
-    Timer1 = makeTimer(this, QStringLiteral("Timer1"), 2500);
-    Timer2 = makeTimer(this, QStringLiteral("Timer2"), 2500);
+    // Precise: a coarse 2.5 s timer may fire up to 125 ms early.
+    Timer1 = makeTimer(this, QStringLiteral("Timer1"), 2500, true);
+    Timer2 = makeTimer(this, QStringLiteral("Timer2"), 2500, true);
     Timer3 = makeTimer(this, QStringLiteral("Timer3"), 1);
     connect(Timer1, &QTimer::timeout, this, &CalcScreen::Timer1Tick);
     connect(Timer2, &QTimer::timeout, this, &CalcScreen::Timer2Tick);

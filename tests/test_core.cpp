@@ -15,6 +15,10 @@
 #include "core/number_text.h"
 #include "screens/look.h"
 #include "screens/title_screen.h"
+#include "computer/calc_screen.h"
+#include "race/race_screen.h"
+#include "setup/course_screen.h"
+#include "setup/difficulty_screen.h"
 #include "setup/selectpl_screen.h"
 #include "support/test_support.h"
 
@@ -43,6 +47,7 @@ private slots:
     void raceButtonsStacked();
     void menuItemsInOrderWithShortcuts();
     void bettingSetUpRunsOnce();
+    void timersHaveTheirIntervals();
 };
 
 void CoreTest::readsNumbers_data()
@@ -367,6 +372,29 @@ void CoreTest::bettingSetUpRunsOnce()
     setUpBetting(state, random);
     QCOMPARE(state.odds, odds);
     QCOMPARE(state.players[0].horse, 3);
+}
+
+void CoreTest::timersHaveTheirIntervals()
+{
+    // Every game timer, its interval, and whether it must not fire early
+    // (Qt's default coarse timers may fire up to 5% before time).
+    Game game;
+    Screens& s = game.screens;
+    const std::vector<Screen*> screens{&s.title(), &s.computerdifficulty(), &s.racecourse(),
+                                       &s.computercalculation(), &s.ingame()};
+    QStringList seen;
+    for (Screen* screen : screens)
+        for (QTimer* timer : screen->findChildren<QTimer*>())
+            seen << QString("%1.%2 %3%4")
+                        .arg(screen->objectName(), timer->objectName())
+                        .arg(timer->interval())
+                        .arg(timer->timerType() == Qt::PreciseTimer ? " precise" : "");
+    seen.sort();
+    QCOMPARE(seen, (QStringList{"computercalculation.Timer1 2500 precise", "computercalculation.Timer2 2500 precise",
+                                "computercalculation.Timer3 1", "computerdifficulty.Timer1 1",
+                                "ingame.Timer1 100 precise", "ingame.Timer2 100 precise", "ingame.Timer3 100 precise",
+                                "ingame.Timer4 100 precise", "ingame.Timer5 100 precise", "ingame.Timer6 100 precise",
+                                "racecourse.Timer1 1", "title.Timer1 3000 precise"}));
 }
 
 QTEST_MAIN(CoreTest)
