@@ -79,7 +79,6 @@ private slots:
     void nextWeekComputer();
     void gameOver_data();
     void gameOver();
-    void soak();
 
     void layout();
     void goShowsPause();
@@ -377,123 +376,6 @@ void RaceTest::gameOver()
     test::ScriptedRandom random;
     QCOMPARE(nextWeek(s, random), over);
 }
-
-namespace {
-
-// A stake the player could type: nothing, everything, a whole or a
-// fractional part of the money.
-std::string randomStake(double money, Random& random)
-{
-    const double r = random.next();
-    switch (drawWhole(random, 5)) {
-    case 1:
-        return "0";
-    case 2:
-        return writeNumber(money);
-    case 3:
-        return writeNumber(std::floor(r * std::floor(money)) + (money >= 1 ? 1 : 0));
-    case 4:
-        return writeNumber(std::floor(money * r * 2) / 2);
-    default:
-        return writeNumber(std::floor(money * r * 10) / 10);
-    }
-}
-
-}  // namespace
-
-void RaceTest::soak()
-{
-    SeededRandom random(20240611);
-    random.setClockMixing(false);
-    GameState s;
-    auto startGame = [&] {
-        newGame(s);
-        choosePlayerCount(s, drawWhole(random, 4), drawWhole(random, 2) == 1);
-    };
-    startGame();
-    setUpBetting(s, random);
-    int games = 0, weeksThisGame = 0;
-
-    for (int week = 0; week < 10000; ++week) {
-        // Bets: every slot that can bet picks a horse and a stake within its money.
-        for (auto& slot : s.players) {
-            if (!slot.canBet)
-                continue;
-            slot.horse = drawWhole(random, 6);
-            slot.stake = randomStake(*readNumber(slot.money), random);
-        }
-        const RaceClick click = clickRace(s, RaceButton::Plain);
-        QVERIFY2(!click.refusal, click.refusal ? click.refusal->message.c_str() : "");
-        if (s.computer.takesPart && !s.computer.outOfMoney) {
-            const double money = *readNumber(s.computerRecord.after);
-            s.computerRecord.before = s.computerRecord.after;
-            s.computerRecord.stake = writeNumber(money >= 1 ? std::floor(random.next() * std::floor(money)) + 1 : 0);
-            s.computerRecord.horse = std::to_string(drawWhole(random, 6));
-        }
-        const auto players = s.players;
-        const BetLine computer = s.computerRecord;
-
-        // The race, ticked round-robin until a horse wins.
-        startRace(s);
-        int winner = 0;
-        for (int ticks = 0; winner == 0; ++ticks) {
-            QVERIFY(ticks < 100000);
-            const int horse = ticks % kHorseCount + 1;
-            if (horseTick(s, horse, random).won)
-                winner = horse;
-            for (int p : s.race.positions)
-                QVERIFY(onTrack(p));
-        }
-        QCOMPARE(std::count(s.race.positions.begin(), s.race.positions.end(), kFinishPosition), 1);
-        QCOMPARE(s.race.positions[winner - 1], kFinishPosition);
-        for (int horse = 1; horse <= kHorseCount; ++horse)
-            QVERIFY(!horseTick(s, horse, random).moved);
-        ++weeksThisGame;
-        QCOMPARE(std::accumulate(s.winCounts.begin(), s.winCounts.end(), 0), weeksThisGame);
-
-        // Money after = money before +- stake x odds, as the texts say.
-        const double odds = s.odds[winner - 1];
-        auto expectedAfter = [&](const std::string& before, const std::string& stake, const std::string& horse) {
-            const double b = *readNumber(before), k = *readNumber(stake);
-            return writeNumber(horse == std::to_string(winner) ? b + k * odds : b - k);
-        };
-        for (int i = 0; i < kSlotCount; ++i) {
-            const std::string after = s.record[i].after;
-            QCOMPARE(after, expectedAfter(players[i].money, players[i].stake, std::to_string(players[i].horse)));
-            QCOMPARE(writeNumber(*readNumber(after)), after);
-            QVERIFY(*readNumber(after) >= 0);
-            if (!players[i].canBet)
-                QVERIFY(!s.players[i].canBet);
-        }
-        if (s.computer.takesPart)
-            QCOMPARE(s.computerRecord.after, expectedAfter(computer.before, computer.stake, computer.horse));
-        else
-            QCOMPARE(s.computerRecord.after, computer.after);
-
-        const bool wasOut = s.computer.outOfMoney;
-        const bool over = nextWeek(s, random);
-        bool anyone = false;
-        for (int i = 0; i < kSlotCount; ++i) {
-            QCOMPARE(s.players[i].money, s.record[i].after);
-            QCOMPARE(s.players[i].stake, std::string("0"));
-            if (s.players[i].money == "0")
-                QVERIFY(!s.players[i].canBet);
-            anyone = anyone || s.players[i].canBet;
-        }
-        QCOMPARE(over, !anyone);
-        QCOMPARE(s.computer.outOfMoney, wasOut || s.computerRecord.after == "0");
-        for (int k : s.odds)
-            QVERIFY(k >= 1 && k <= 100);
-        if (over) {
-            ++games;
-            weeksThisGame = 0;
-            startGame();
-        }
-    }
-    QVERIFY2(games >= 50, qPrintable(QString("only %1 games ended").arg(games)));
-}
-
-// ---- the screen -----------------------------------------------------------
 
 void RaceTest::layout()
 {
