@@ -40,16 +40,18 @@ void installGameFonts()
         font.setPointSizeF(kDialogPointSize);
     }
     QApplication::setFont(font);
-
-    const int displayId =
-        QFile::exists(kDisplayFontFile) ? QFontDatabase::addApplicationFont(kDisplayFontFile) : -1;
-    const QStringList display = displayId >= 0 ? QFontDatabase::applicationFontFamilies(displayId) : QStringList();
-    g_displayFamily = display.isEmpty() ? QStringLiteral("Sans Serif") : display.first();
 }
 
 QFont displayFont(double pointSize)
 {
-    QFont font(g_displayFamily.isEmpty() ? QStringLiteral("DejaVu Sans Condensed") : g_displayFamily);
+    // Loaded on first use: only the game-over screen needs it, and reading
+    // the file at start-up would delay the splash.
+    if (g_displayFamily.isEmpty()) {
+        const int id = QFile::exists(kDisplayFontFile) ? QFontDatabase::addApplicationFont(kDisplayFontFile) : -1;
+        const QStringList families = id >= 0 ? QFontDatabase::applicationFontFamilies(id) : QStringList();
+        g_displayFamily = families.isEmpty() ? QStringLiteral("DejaVu Sans Condensed") : families.first();
+    }
+    QFont font(g_displayFamily);
     font.setBold(true);
     font.setPointSizeF(pointSize);
     return font;
