@@ -63,7 +63,8 @@ void shoot(Screens& screens, Screen& screen, const QString& name)
     }
     painter.drawPixmap(QPointF(0, bar), client);
     painter.end();
-    const QString file = QStringLiteral("%1/%2.png").arg(g_dir, name);
+    // Numbered in the order they are taken, which is the order of play.
+    const QString file = QStringLiteral("%1/%2-%3.png").arg(g_dir).arg(g_count + 1, 2, 10, QLatin1Char('0')).arg(name);
     if (!out.save(file))
         qFatal("cannot write %s", qPrintable(file));
     screens.hide(screen);
@@ -94,68 +95,69 @@ int main(int argc, char* argv[])
     Screens screens(state, random);
     screens.setExitHook([] {});
 
-    shoot(screens, screens.title(), QStringLiteral("01-title"));
-    shoot(screens, screens.selectpl(), QStringLiteral("02-selectpl"));
+    shoot(screens, screens.title(), QStringLiteral("title"));
+    shoot(screens, screens.selectpl(), QStringLiteral("selectpl"));
 
     screens.betit();  // the count choice creates the betting screen
     choosePlayerCount(state, 3, true);
-    shoot(screens, screens.computerdifficulty(), QStringLiteral("03-computerdifficulty-choose"));
+    shoot(screens, screens.computerdifficulty(), QStringLiteral("computerdifficulty-choose"));
     pickLevel(state, "hard");
+    shoot(screens, screens.computerdifficulty(), QStringLiteral("computerdifficulty-drawing"));
     drawOpponentName(state, random);
-    shoot(screens, screens.computerdifficulty(), QStringLiteral("04-computerdifficulty-ready"));
+    shoot(screens, screens.computerdifficulty(), QStringLiteral("computerdifficulty-ready"));
     confirmOpponent(state);
 
     state.players[0].typedName = "Ada";
     state.players[1].typedName = "Tom & Jerry";
     state.players[2].typedName = "Rufus";
-    shoot(screens, screens.plname(), QStringLiteral("05-plname"));
+    shoot(screens, screens.plname(), QStringLiteral("plname"));
     confirmNames(state);
-    shoot(screens, screens.plname(), QStringLiteral("06-plname-change"));
+    shoot(screens, screens.plname(), QStringLiteral("plname-change"));
 
     state.players[0].stake = "10";
     state.players[1].stake = "7.5";
     state.players[1].horse = 3;
     state.players[2].stake = "50";
     state.players[2].horse = 6;
-    shoot(screens, screens.betit(), QStringLiteral("07-betit"));
+    shoot(screens, screens.betit(), QStringLiteral("betit"));
 
     clickRace(state, RaceButton::WithComputer);
-    shoot(screens, screens.computercalculation(), QStringLiteral("08-computercalculation-horse"));
+    shoot(screens, screens.computercalculation(), QStringLiteral("computercalculation-horse"));
     computerHorseStep(state, random);
     computerHardStep(state, random);
-    shoot(screens, screens.computercalculation(), QStringLiteral("09-computercalculation-stake"));
+    shoot(screens, screens.computercalculation(), QStringLiteral("computercalculation-stake"));
     computerStakeStep(state, random);
-    shoot(screens, screens.computercalculation(), QStringLiteral("10-computercalculation-finished"));
+    shoot(screens, screens.computercalculation(), QStringLiteral("computercalculation-finished"));
     computerContinue(state);
 
     drawCourse(state, random);
-    shoot(screens, screens.racecourse(), QStringLiteral("11-racecourse"));
+    shoot(screens, screens.racecourse(), QStringLiteral("racecourse"));
     leaveCourse(state);
 
-    shoot(screens, screens.ingame(), QStringLiteral("12-ingame-ready"));
+    shoot(screens, screens.ingame(), QStringLiteral("ingame-ready"));
     startRace(state);
     state.race.positions = {3360, 5280, 2760, 6120, 4440, 1800};
-    shoot(screens, screens.ingame(), QStringLiteral("13-ingame-racing"));
+    shoot(screens, screens.ingame(), QStringLiteral("ingame-racing"));
     togglePause(state);
-    shoot(screens, screens.ingame(), QStringLiteral("14-ingame-paused"));
+    shoot(screens, screens.ingame(), QStringLiteral("ingame-paused"));
     togglePause(state);
     state.race.positions[3] = 6960;
     finishRace(state, 4);
     state.race.positions[3] = 7080;
-    shoot(screens, screens.ingame(), QStringLiteral("15-ingame-finished"));
+    shoot(screens, screens.ingame(), QStringLiteral("ingame-finished"));
 
     nextWeek(state, random);
     state.computer.outOfMoney = true;  // show the computer's notice once
     state.computer.moneyLineVisible = false;
-    shoot(screens, screens.betit(), QStringLiteral("16-betit-week2"));
+    shoot(screens, screens.betit(), QStringLiteral("betit-week2"));
 
     state.winCounts = {2, 0, 1, 4, 0, 1};
-    shoot(screens, screens.horsehistory(), QStringLiteral("17-horsehistory"));
+    shoot(screens, screens.horsehistory(), QStringLiteral("horsehistory"));
     screens.gspeed().fillField();
-    shoot(screens, screens.gspeed(), QStringLiteral("18-gspeed"));
-    shoot(screens, screens.currencyed(), QStringLiteral("19-currencyed"));
-    shoot(screens, screens.aboutgame(), QStringLiteral("20-aboutgame"));
-    shoot(screens, screens.gameover(), QStringLiteral("21-gameover"));
+    shoot(screens, screens.gspeed(), QStringLiteral("gspeed"));
+    shoot(screens, screens.currencyed(), QStringLiteral("currencyed"));
+    shoot(screens, screens.aboutgame(), QStringLiteral("aboutgame"));
+    shoot(screens, screens.gameover(), QStringLiteral("gameover"));
 
     std::printf("%d screenshots in %s\n", g_count, qPrintable(QDir(dir).absolutePath()));
     return 0;
