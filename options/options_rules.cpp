@@ -13,10 +13,9 @@ bool applySpeed(GameState& state, std::string_view text)
     const auto value = readNumber(text);
     if (!value || *value < kFastestTick || *value > kSlowestTick)
         return false;
-    // Halves go to the even neighbour: 30.5 gives 30, 999.5 gives 1000.
-    const double whole = std::round(*value);
-    const bool half = std::fabs(*value - std::trunc(*value)) == 0.5;
-    const double rounded = half && std::fmod(whole, 2.0) != 0.0 ? whole - std::copysign(1.0, *value) : whole;
+    // nearbyint rounds in the default mode, to nearest with halves to the
+    // even neighbour: 30.5 gives 30, 999.5 gives 1000.
+    const double rounded = std::nearbyint(*value);
     state.race.tickInterval = static_cast<int>(rounded);
     return true;
 }

@@ -71,16 +71,11 @@ SpeedScreen::SpeedScreen(Screens& screens)
     connect(Command12, &QPushButton::clicked, this, &SpeedScreen::Command12Click);
 
     // Tab order: field, Clear, keys 1..9 and 0, Apply.
-    QWidget* previous = Text1;
-    for (QWidget* next : {static_cast<QWidget*>(Command12), static_cast<QWidget*>(Command[2])}) {
-        setTabOrder(previous, next);
-        previous = next;
-    }
-    for (int n = 3; n <= 11; ++n) {
-        setTabOrder(previous, Command[n]);
-        previous = Command[n];
-    }
-    setTabOrder(previous, Command1);
+    const std::array<QWidget*, 14> order{Text1,      Command12,  Command[2],  Command[3], Command[4],
+                                         Command[5], Command[6], Command[7],  Command[8], Command[9],
+                                         Command[10], Command[11], Command1, nullptr};
+    for (std::size_t i = 0; order[i + 1]; ++i)
+        setTabOrder(order[i], order[i + 1]);
 }
 
 void SpeedScreen::fillField() { Text1->setText(fromUtf8(speedFieldText(state_))); }
