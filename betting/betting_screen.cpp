@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 
 #include "betting/betting_rules.h"
 #include "computer/calc_screen.h"
@@ -93,17 +94,18 @@ BettingScreen::BettingScreen(Screens& screens)
     Label[30]->setWordWrap(false);
     Label[31] = makeLabel(area, QStringLiteral("Label31"), QStringLiteral("\u00a3"), 3600, 6000, 135, 375);
     Label[32] = makeLabel(area, QStringLiteral("Label32"), QStringLiteral("50"), 3720, 6000, 3255, 255);
-    Label[32]->setAccessibleName(QStringLiteral("Computer's money"));
 
     Command2 = makeButton(area, QStringLiteral("Command2"), QStringLiteral("RACE!"), 3600, 6360, 3015, 495);
     Command1 = makeButton(area, QStringLiteral("Command1"), QStringLiteral("RACE!"), 3600, 6360, 3015, 495);
     Command1->raise();  // the plain RACE! covers the computer's one
     connect(Command1, &QPushButton::clicked, this, &BettingScreen::Command1Click);
     connect(Command2, &QPushButton::clicked, this, &BettingScreen::Command2Click);
-    connect(Text[1], &QLineEdit::textEdited, this, &BettingScreen::Text1Change);
-    connect(Text[2], &QLineEdit::textEdited, this, &BettingScreen::Text2Change);
-    connect(Text[3], &QLineEdit::textEdited, this, &BettingScreen::Text3Change);
-    connect(Text[4], &QLineEdit::textEdited, this, &BettingScreen::Text4Change);
+    // Every change of a box counts, typed, pasted, written by the game or by
+    // an assistive tool: what a box shows is the stake that is bet.
+    connect(Text[1], &QLineEdit::textChanged, this, &BettingScreen::Text1Change);
+    connect(Text[2], &QLineEdit::textChanged, this, &BettingScreen::Text2Change);
+    connect(Text[3], &QLineEdit::textChanged, this, &BettingScreen::Text3Change);
+    connect(Text[4], &QLineEdit::textChanged, this, &BettingScreen::Text4Change);
 
     // Tab order: panel by panel, horses then stake, then RACE!.
     QWidget* previous = nullptr;
@@ -118,6 +120,16 @@ BettingScreen::BettingScreen(Screens& screens)
     }
     setTabOrder(previous, Command1);
     setTabOrder(Command1, Command2);
+    for (int slot = 1; slot <= 4; ++slot) {
+        std::vector<QRadioButton*> group;
+        for (int horse = 1; horse <= 6; ++horse)
+            group.push_back(option(slot, horse));
+        oneTabStop(group);
+    }
+
+    // F10 opens the menu bar, as on KDE and GNOME.
+    auto* menuKey = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(menuKey, &QShortcut::activated, this, [this] { menuBar->setActiveAction(game->menuAction()); });
 
     setUpBetting(state_, screens_.random());
     refresh();
@@ -135,13 +147,11 @@ void BettingScreen::buildPanel(int slot)
         const int number = optionNumber(slot, horse);
         QRadioButton* button = makeOption(frame, QStringLiteral("Option%1").arg(number),
                                           fromUtf8(horseLabel(horse)), 240, top, 1815, 255);
-        button->setAccessibleName(QStringLiteral("Player %1 %2").arg(slot).arg(fromUtf8(horseLabel(horse))));
         Option[number] = button;
         connect(button, &QRadioButton::toggled, this,
                 [this, slot, horse](bool on) { optionToggled(slot, horse, on); });
 
         QLabel* odds = makeLabel(frame, QString(), QString(), p.oddsLeft, top, 1095, 255);
-        odds->setAccessibleName(QStringLiteral("Player %1 odds of horse %2").arg(slot).arg(horse));
         if (slot == 1) {
             odds->setObjectName(QStringLiteral("Label%1").arg(20 + horse));
             odds->setText(QStringLiteral("1 - 1"));
@@ -162,8 +172,7 @@ void BettingScreen::buildPanel(int slot)
     label(p.stakeCurrency, QStringLiteral("\u00a3"), 120, 2160, 135, 255);
     label(p.moneyCaption, QStringLiteral("Money Available:"), 2400, 1920, 2055, 255);
     label(p.moneyCurrency, QStringLiteral("\u00a3"), 2400, 2160, 135, 255);
-    label(p.money, QStringLiteral("50"), 2520, 2160, 2055, 255)
-        ->setAccessibleName(QStringLiteral("Player %1 money available").arg(slot));
+    label(p.money, QStringLiteral("50"), 2520, 2160, 2055, 255);
 
     Text[slot] = makeTextBox(frame, QStringLiteral("Text%1").arg(slot), QStringLiteral("0"), 240, 2160, 1455,
                              285, QStringLiteral("Player %1 amount to bet").arg(slot));
@@ -241,7 +250,7 @@ QLabel* BettingScreen::oddsLabel(int slot, int horse) const
     }
 }
 
-void BettingScreen::refresh()
+void BettingScreen::showRecord()
 {
     const QString sign = fromUtf8(state_.currency);
     for (int slot = 1; slot <= 4; ++slot) {
@@ -255,26 +264,39 @@ void BettingScreen::refresh()
                 const QSignalBlocker quiet(button);
                 button->setChecked(true);
             }
-            if (state_.odds[horse - 1] > 0)
-                oddsLabel(slot, horse)->setText(fromUtf8(furlox::oddsLabel(state_.odds[horse - 1])));
+            // Until the first draw the labels keep their design texts.
+            QLabel* odds = oddsLabel(slot, horse);
+            const QString shown =
+                state_.odds[horse - 1] > 0 ? fromUtf8(furlox::oddsLabel(state_.odds[horse - 1])) : odds->text();
+            showValue(odds, shown,
+                      QStringLiteral("Player %1 odds of %2: %3").arg(slot).arg(fromUtf8(horseLabel(horse)), shown));
+            button->setAccessibleDescription(QStringLiteral("Odds ") + shown);
         }
         Text[slot]->setEnabled(s.canBet);
         if (Text[slot]->text() != fromUtf8(s.stake))
             Text[slot]->setText(fromUtf8(s.stake));
-        Label[p.money]->setText(fromUtf8(s.money));
+        const QString money = fromUtf8(s.money);
+        showValue(Label[p.money], money, QStringLiteral("Player %1 money available: %2%3").arg(slot).arg(sign, money));
         Label[p.stakeCurrency]->setText(sign);
         Label[p.moneyCurrency]->setText(sign);
     }
     const ComputerPlayer& computer = state_.computer;
     Label[30]->setText(fromUtf8(computer.heading));
     Label[31]->setText(sign);
-    Label[32]->setText(fromUtf8(computer.moneyShown));
-    Label[30]->setVisible(computer.moneyLineVisible);
+    const QString computerMoney = fromUtf8(computer.moneyShown);
+    showValue(Label[32], computerMoney, QStringLiteral("Computer's money: %1%2").arg(sign, computerMoney));
+    // The opaque heading covers the out-of-money notice until it is hidden.
+    showStack({{Label[30], computer.moneyLineVisible}, {Label[33], true}});
     Label[31]->setVisible(computer.moneyLineVisible);
     Label[32]->setVisible(computer.moneyLineVisible);
-    Command1->setVisible(state_.betting.raceButton1Visible);
-    Command1->setEnabled(state_.betting.raceButtonsEnabled);
-    Command2->setEnabled(state_.betting.raceButtonsEnabled);
+    showRaceButtons();
+}
+
+void BettingScreen::showRaceButtons()
+{
+    // The plain RACE! covers the computer's one while it is there.
+    const bool enabled = state_.betting.raceButtonsEnabled;
+    showStack({{Command1, state_.betting.raceButton1Visible, enabled}, {Command2, true, enabled}});
 }
 
 void BettingScreen::optionToggled(int slot, int horse, bool on)
@@ -283,10 +305,10 @@ void BettingScreen::optionToggled(int slot, int horse, bool on)
         state_.players[slot - 1].horse = horse;
 }
 
-void BettingScreen::Text1Change(const QString& text) { stakeChanged(state_, 1, text.toStdString()); refresh(); }
-void BettingScreen::Text2Change(const QString& text) { stakeChanged(state_, 2, text.toStdString()); refresh(); }
-void BettingScreen::Text3Change(const QString& text) { stakeChanged(state_, 3, text.toStdString()); refresh(); }
-void BettingScreen::Text4Change(const QString& text) { stakeChanged(state_, 4, text.toStdString()); refresh(); }
+void BettingScreen::Text1Change(const QString& text) { stakeChanged(state_, 1, text.toStdString()); showRaceButtons(); }
+void BettingScreen::Text2Change(const QString& text) { stakeChanged(state_, 2, text.toStdString()); showRaceButtons(); }
+void BettingScreen::Text3Change(const QString& text) { stakeChanged(state_, 3, text.toStdString()); showRaceButtons(); }
+void BettingScreen::Text4Change(const QString& text) { stakeChanged(state_, 4, text.toStdString()); showRaceButtons(); }
 
 void BettingScreen::Command1Click() { raceClicked(1); }
 void BettingScreen::Command2Click() { raceClicked(2); }
@@ -296,7 +318,9 @@ void BettingScreen::raceClicked(int button)
     const RaceClick click = clickRace(state_, button == 1 ? RaceButton::Plain : RaceButton::WithComputer);
     if (click.refusal) {
         showMessage(this, fromUtf8(click.refusal->message));
-        Text[click.refusal->slot]->setFocus();
+        QLineEdit* box = Text[click.refusal->slot];
+        box->setFocus(Qt::OtherFocusReason);
+        box->selectAll();
         return;
     }
     switch (click.route) {

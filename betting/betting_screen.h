@@ -20,7 +20,7 @@ class BettingScreen : public Screen {
     Q_OBJECT
 public:
     explicit BettingScreen(Screens& screens);
-    void refresh() override;
+    void showRecord() override;
 
     // The option button of slot 1..4 for horse 1..6.
     QRadioButton* option(int slot, int horse) const;
@@ -69,6 +69,7 @@ protected:
 private:
     void buildPanel(int slot);
     void buildMenu();
+    void showRaceButtons();
     void raceClicked(int button);
     void optionToggled(int slot, int horse, bool on);
 };

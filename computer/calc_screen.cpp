@@ -26,7 +26,6 @@ CalcScreen::CalcScreen(Screens& screens)
     // Sign and stake lie over the end of Label3's caption.
     Label5 = makeLabel(this, QStringLiteral("Label5"), QStringLiteral("\u00a3"), 1440, 1320, 135, 255);
     Label6 = makeLabel(this, QStringLiteral("Label6"), QString(), 1560, 1320, 1575, 255);
-    Label6->setAccessibleName(QStringLiteral("Computer's stake"));
     Command1 = makeButton(this, QStringLiteral("Command1"), QStringLiteral("Continue..."), 120, 1680, 3015, 495);
     Command1->setEnabled(false);
 
@@ -50,14 +49,20 @@ CalcScreen::CalcScreen(Screens& screens)
     refresh();
 }
 
-void CalcScreen::refresh()
+void CalcScreen::showRecord()
 {
     const CalcScreenState& calc = state_.calc;
     Label4->setText(fromUtf8(calc.status));
     Label2->setText(fromUtf8(calc.choice));
     Label5->setText(fromUtf8(state_.currency));
-    Label6->setText(fromUtf8(calc.stake));
+    const QString sign = fromUtf8(state_.currency);
+    const QString stake = fromUtf8(calc.stake);
+    showValue(Label6, stake,
+              QStringLiteral("Computer will bet: ") + (stake.isEmpty() ? QStringLiteral("not decided yet") : sign + stake));
     Command1->setEnabled(calc.continueEnabled);
+    // Continue... takes focus once the bet is made: it carries the bet.
+    Command1->setAccessibleDescription(
+        calc.continueEnabled ? fromUtf8(calc.choice) + QStringLiteral(", stake ") + sign + stake : QString());
     for (int h = 1; h <= kHorseCount; ++h)
         bet[h]->setText(fromUtf8(calc.odds[h - 1]));
     mediumthing->setText(fromUtf8(calc.coin));

@@ -16,7 +16,7 @@ class CalcScreen : public Screen {
     Q_OBJECT
 public:
     explicit CalcScreen(Screens& screens);
-    void refresh() override;
+    void showRecord() override;
 
     QLabel* Label1 = nullptr;  // heading
     QFrame* Line1 = nullptr;

@@ -57,6 +57,7 @@ AboutScreen::AboutScreen(Screens& screens)
     }
     Command1 = makeButton(this, QStringLiteral("Command1"), QStringLiteral("OK"), 1560, 4320, 1575, 495);
     connect(Command1, &QPushButton::clicked, this, &AboutScreen::Command1Click);
+    setEscapeButton(Command1);
 }
 
 void AboutScreen::Command1Click()

@@ -42,7 +42,6 @@ HistoryScreen::HistoryScreen(Screens& screens)
         win[h] = makeLabel(this, QStringLiteral("win%1").arg(h), QStringLiteral("0"), row.countLeft, row.top,
                            row.countWidth, 255);
         win[h]->setAlignment(Qt::AlignRight | Qt::AlignTop);
-        win[h]->setAccessibleName(QStringLiteral("Wins of Furlox %1").arg(h));
     }
     for (int n = 1; n <= 5; ++n) {
         const int y = 840 + 360 * (n - 1);
@@ -51,14 +50,17 @@ HistoryScreen::HistoryScreen(Screens& screens)
     Line[6] = makeLine(this, QStringLiteral("Line6"), 1080, 600, 1080, 2640);
     Command1 = makeButton(this, QStringLiteral("Command1"), QStringLiteral("OK"), 1800, 2760, 1095, 495);
     connect(Command1, &QPushButton::clicked, this, &HistoryScreen::Command1Click);
+    setEscapeButton(Command1);
 
     refresh();
 }
 
-void HistoryScreen::refresh()
+void HistoryScreen::showRecord()
 {
-    for (int h = 1; h <= kHorseCount; ++h)
-        win[h]->setText(QString::number(state_.winCounts[h - 1]));
+    for (int h = 1; h <= kHorseCount; ++h) {
+        const QString wins = QString::number(state_.winCounts[h - 1]);
+        showValue(win[h], wins, QStringLiteral("Furlox %1 wins: %2").arg(h).arg(wins));
+    }
 }
 
 void HistoryScreen::Command1Click()

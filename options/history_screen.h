@@ -14,7 +14,7 @@ class HistoryScreen : public Screen {
     Q_OBJECT
 public:
     explicit HistoryScreen(Screens& screens);
-    void refresh() override;
+    void showRecord() override;
 
     std::array<QLabel*, 8> Label{};  // Label[1] heading, Label[2] .. Label[7] row names
     std::array<QLabel*, 7> win{};    // win[1] .. win[6]

@@ -69,6 +69,8 @@ SpeedScreen::SpeedScreen(Screens& screens)
     connect(Command[10], &QPushButton::clicked, this, &SpeedScreen::Command10Click);
     connect(Command[11], &QPushButton::clicked, this, &SpeedScreen::Command11Click);
     connect(Command12, &QPushButton::clicked, this, &SpeedScreen::Command12Click);
+    // Enter in the field applies, like the screen's button.
+    connect(Text1, &QLineEdit::returnPressed, this, &SpeedScreen::Command1Click);
 
     // Tab order: field, Clear, keys 1..9 and 0, Apply.
     const std::array<QWidget*, 14> order{Text1,      Command12,  Command[2],  Command[3], Command[4],
@@ -78,7 +80,13 @@ SpeedScreen::SpeedScreen(Screens& screens)
         setTabOrder(order[i], order[i + 1]);
 }
 
-void SpeedScreen::fillField() { Text1->setText(fromUtf8(speedFieldText(state_))); }
+void SpeedScreen::fillField()
+{
+    Text1->setText(fromUtf8(speedFieldText(state_)));
+    // The field is focused when the screen opens: typing replaces the speed.
+    if (focusWidget() == Text1)
+        Text1->selectAll();
+}
 
 void SpeedScreen::appendDigit(char digit) { Text1->setText(Text1->text() + QLatin1Char(digit)); }
 

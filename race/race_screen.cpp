@@ -1,7 +1,5 @@
 #include "race/race_screen.h"
 
-#include <tuple>
-
 #include <QFrame>
 #include <QLabel>
 #include <QPainter>
@@ -61,6 +59,7 @@ RaceScreen::RaceScreen(Screens& screens)
     Shape1 = new Shape(this);
     Shape1->setObjectName(QStringLiteral("Shape1"));
     Shape1->setGeometry(tw(0), tw(480), tw(8655), tw(5535));
+    Shape1->setAccessibleName(QStringLiteral("Race track"));
 
     Image7 = makeLabel(this, QStringLiteral("Image7"), QString(), 0, 0, 8145, 495);
     Image7->setPixmap(loadPicture(QStringLiteral(":/banner.png")));
@@ -71,6 +70,7 @@ RaceScreen::RaceScreen(Screens& screens)
                               kRailTops[i], 8055, 135);
         Label1[i]->setWordWrap(false);
         paintGreen(Label1[i]);
+        markDecoration(Label1[i]);
     }
     for (int horse = 1; horse <= kHorseCount; ++horse) {
         QLabel* number = makeLabel(this, QStringLiteral("Label%1").arg(horse + 1), QString::number(horse), 120,
@@ -92,6 +92,9 @@ RaceScreen::RaceScreen(Screens& screens)
     Command3 = makeButton(this, QStringLiteral("Command3"), QStringLiteral("PAUSE GAME"), 120, 6120, 7935, 735);
     Command1 = makeButton(this, QStringLiteral("Command1"), QStringLiteral("//\\\\__==--GO!--==__//\\\\"), 120,
                           6120, 7935, 735);
+    // The captions are drawings; a screen reader gets plain words.
+    Command1->setAccessibleName(QStringLiteral("Go!"));
+    Command2->setAccessibleName(QStringLiteral("Go to the next week"));
     // Top first: GO!, then PAUSE, then NEXT WEEK.
     Command2->raise();
     Command3->raise();
@@ -109,7 +112,6 @@ RaceScreen::RaceScreen(Screens& screens)
     statusLabel_->setTextFormat(Qt::PlainText);
     statusLabel_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     statusLabel_->setGeometry(2, 0, StatusBar1->width() - 4, StatusBar1->height());
-    statusLabel_->setAccessibleName(QStringLiteral("Race status"));
 
     for (int horse = 1; horse <= kHorseCount; ++horse)
         Timer[horse] = makeTimer(this, QStringLiteral("Timer%1").arg(horse), state_.race.tickInterval, true);
@@ -135,34 +137,19 @@ void RaceScreen::placeHorse(int horse)
     picture->move(tw(state_.race.positions[horse - 1]), picture->y());
 }
 
-void RaceScreen::refresh()
+void RaceScreen::showRecord()
 {
     const RaceScreenState& race = state_.race;
     for (int horse = 1; horse <= kHorseCount; ++horse)
         placeHorse(horse);
-    // Buttons that appear go first, then those that go away: a focused button
-    // that is hidden hands the focus on only to a button already shown, and
-    // otherwise keeps it, hidden, still taking the Space key (PAUSE after the
-    // finish would start the horses again).
-    const std::array<std::tuple<QPushButton*, bool, bool>, 3> buttons{{
-        {Command1, race.goVisible, race.goEnabled},
-        {Command3, race.pauseVisible, race.pauseEnabled},
-        {Command2, race.nextVisible, race.nextEnabled},
-    }};
-    for (const auto& [button, visible, enabled] : buttons) {
-        if (visible)
-            button->setVisible(true);
-        if (enabled)
-            button->setEnabled(true);
-    }
-    for (const auto& [button, visible, enabled] : buttons) {
-        if (!visible)
-            button->setVisible(false);
-        if (!enabled)
-            button->setEnabled(false);
-    }
+    // GO! covers PAUSE, and both cover NEXT WEEK; only the top one is shown.
+    showStack({{Command1, race.goVisible, race.goEnabled},
+               {Command3, race.pauseVisible, race.pauseEnabled},
+               {Command2, race.nextVisible, race.nextEnabled}});
     Command3->setText(literalCaption(fromUtf8(race.pauseCaption)));
     statusLabel_->setText(fromUtf8(race.status));
+    // Focus goes to NEXT WEEK when the race ends: it carries the winner.
+    Command2->setAccessibleDescription(fromUtf8(race.status));
     for (int horse = 1; horse <= kHorseCount; ++horse) {
         QTimer* timer = Timer[horse];
         // setInterval would restart a running timer; the speed only changes

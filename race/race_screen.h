@@ -17,7 +17,7 @@ class RaceScreen : public Screen {
     Q_OBJECT
 public:
     explicit RaceScreen(Screens& screens);
-    void refresh() override;
+    void showRecord() override;
 
     // The one text of the status bar.
     QString statusText() const;

@@ -1,7 +1,10 @@
 #include "screens/look.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QCheckBox>
+#include <QFocusEvent>
 #include <QFile>
 #include <QFontDatabase>
 #include <QGroupBox>
@@ -111,10 +114,30 @@ QPushButton* makeButton(QWidget* parent, const QString& name, const QString& tex
     return button;
 }
 
+namespace {
+
+// A box reached from the keyboard, or focused by the game (after a refused
+// stake, when its screen opens), selects its text, so typing replaces it
+// instead of adding to it. A click still places the cursor where it lands.
+class TextBox : public QLineEdit {
+public:
+    using QLineEdit::QLineEdit;
+
+protected:
+    void focusInEvent(QFocusEvent* event) override
+    {
+        QLineEdit::focusInEvent(event);
+        if (event->reason() != Qt::MouseFocusReason && event->reason() != Qt::PopupFocusReason)
+            selectAll();
+    }
+};
+
+}  // namespace
+
 QLineEdit* makeTextBox(QWidget* parent, const QString& name, const QString& text, int left, int top,
                        int width, int height, const QString& accessibleName)
 {
-    auto* box = place(new QLineEdit(text, parent), name, left, top, width, height);
+    auto* box = place(new TextBox(text, parent), name, left, top, width, height);
     box->setAccessibleName(accessibleName);
     return box;
 }
@@ -161,6 +184,78 @@ QTimer* makeTimer(QObject* parent, const QString& name, int intervalMs, bool pre
     if (precise)
         timer->setTimerType(Qt::PreciseTimer);
     return timer;
+}
+
+void showValue(QLabel* label, const QString& value, const QString& spoken)
+{
+    label->setText(value);
+    if (label->accessibleName() != spoken)
+        label->setAccessibleName(spoken);
+}
+
+namespace {
+
+const char* const kDecoration = "furloxDecoration";
+
+QAccessibleInterface* decorationFactory(const QString&, QObject* object)
+{
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (widget && widget->property(kDecoration).toBool())
+        return new QAccessibleWidget(widget, QAccessible::Separator);
+    return nullptr;
+}
+
+}  // namespace
+
+void markDecoration(QWidget* widget)
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(decorationFactory);
+        return true;
+    }();
+    (void)installed;
+    widget->setProperty(kDecoration, true);
+    // A label makes its accessible interface as soon as it gets a text;
+    // drop it, so the next one comes from the factory above.
+    if (QAccessibleInterface* made = QAccessible::queryAccessibleInterface(widget))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+}
+
+void oneTabStop(const std::vector<QRadioButton*>& group)
+{
+    auto update = [group] {
+        QRadioButton* stop = group.front();
+        for (QRadioButton* button : group)
+            if (button->isChecked())
+                stop = button;
+        for (QRadioButton* button : group)
+            button->setFocusPolicy(button == stop ? Qt::StrongFocus : Qt::ClickFocus);
+    };
+    for (QRadioButton* button : group)
+        QObject::connect(button, &QRadioButton::toggled, button, update);
+    update();
+}
+
+void showStack(const std::vector<Stacked>& topFirst)
+{
+    std::vector<bool> shown;
+    bool covered = false;
+    for (const Stacked& s : topFirst) {
+        shown.push_back(s.visible && !covered);
+        covered = covered || s.visible;
+    }
+    for (std::size_t i = 0; i < topFirst.size(); ++i) {
+        if (shown[i])
+            topFirst[i].widget->setVisible(true);
+        if (topFirst[i].enabled)
+            topFirst[i].widget->setEnabled(true);
+    }
+    for (std::size_t i = 0; i < topFirst.size(); ++i) {
+        if (!shown[i])
+            topFirst[i].widget->setVisible(false);
+        if (!topFirst[i].enabled)
+            topFirst[i].widget->setEnabled(false);
+    }
 }
 
 void setArmed(QTimer* timer, bool armed)

@@ -4,7 +4,9 @@
 #include <QFont>
 #include <QString>
 #include <string>
+#include <vector>
 
+class QAbstractButton;
 class QCheckBox;
 class QFrame;
 class QGroupBox;
@@ -51,6 +53,27 @@ QGroupBox* makeFrame(QWidget* parent, const QString& name, const QString& text, 
 // A straight one-pixel line from (x1, y1) to (x2, y2); horizontal or vertical.
 QFrame* makeLine(QWidget* parent, const QString& name, int x1, int y1, int x2, int y2);
 QTimer* makeTimer(QObject* parent, const QString& name, int intervalMs, bool precise = false);
+
+// A label that shows a value the player needs ("57 - 1", "42.5"): its text
+// is the value, and a screen reader hears the spoken form ("Player 1 money
+// available: £42.5"), since a label's accessible name is all it can read.
+void showValue(QLabel* label, const QString& value, const QString& spoken);
+// Decoration a screen reader should pass over (the rails of the track): it is
+// reported as a separator without a name.
+void markDecoration(QWidget* widget);
+// Radio buttons of one group are one Tab stop, on the chosen button (or the
+// first while none is chosen); the arrow keys move between them.
+void oneTabStop(const std::vector<QRadioButton*>& group);
+// Widgets stacked on one rectangle, top first, each with whether the game
+// has it visible. Only the topmost of those is really shown: a covered one
+// is out of the Tab chain and hidden from screen readers. Shows go before
+// hides, so focus leaving a hidden button lands on the one that replaced it.
+struct Stacked {
+    QWidget* widget;
+    bool visible;
+    bool enabled = true;
+};
+void showStack(const std::vector<Stacked>& topFirst);
 
 // Arms or disarms a timer the game's way: arming one that already runs
 // changes nothing, so its next tick stays due when it was (QTimer::start

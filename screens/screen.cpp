@@ -1,6 +1,8 @@
 #include "screens/screen.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
+#include <QPushButton>
 #include <QScreen>
 
 #include "screens/look.h"
@@ -29,9 +31,30 @@ void Screen::setClientSize(int width, int height)
     setFixedSize(tw(width), tw(height) + (client_ != this ? extra : 0));
 }
 
+QWidget* Screen::firstControl()
+{
+    for (QWidget* w = nextInFocusChain(); w && w != this; w = w->nextInFocusChain()) {
+        if (w->window() == this && (w->focusPolicy() & Qt::TabFocus) && w->isEnabled() && w->isVisibleTo(this))
+            return w;
+    }
+    return nullptr;
+}
+
+void Screen::refresh()
+{
+    showRecord();
+    QWidget* focused = focusWidget();
+    if (!focused || !focused->isEnabled() || !focused->isVisibleTo(this)) {
+        if (QWidget* first = firstControl())
+            first->setFocus(Qt::OtherFocusReason);
+    }
+}
+
 void Screen::showEvent(QShowEvent* event)
 {
     refresh();
+    if (QWidget* first = firstControl())
+        first->setFocus(Qt::OtherFocusReason);
     if (!centred_) {
         centred_ = true;
         if (QScreen* where = screen())
@@ -41,5 +64,23 @@ void Screen::showEvent(QShowEvent* event)
 }
 
 void Screen::closeEvent(QCloseEvent* event) { event->ignore(); }
+
+void Screen::keyPressEvent(QKeyEvent* event)
+{
+    const int key = event->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        // A push button ignores Enter unless it is a dialog's default; it
+        // comes here, and is pressed like Space would.
+        auto* button = qobject_cast<QPushButton*>(focusWidget());
+        if (button && button->isEnabled() && button->isVisible()) {
+            button->click();
+            return;
+        }
+    } else if (key == Qt::Key_Escape && escapeButton_ && escapeButton_->isEnabled() && escapeButton_->isVisible()) {
+        escapeButton_->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
 
 }  // namespace furlox

@@ -4,6 +4,8 @@
 // requests (a screen is left only through its own buttons).
 #include <QWidget>
 
+class QAbstractButton;
+
 namespace furlox {
 
 class Screens;
@@ -17,11 +19,23 @@ public:
            int clientHeight, Frame frame = Frame::Dialog);
 
     // Shows the record's current values; called on show and after handlers.
-    virtual void refresh() {}
+    // Focus never stays on a control that went away: it moves on to the
+    // first control the player can use.
+    void refresh();
+
+    // The first control in the Tab chain that can take focus, or nullptr.
+    QWidget* firstControl();
 
 protected:
+    // What refresh() shows: each screen sets its controls from the record.
+    virtual void showRecord() {}
+
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // Enter presses the focused button, as Space does; Esc presses the
+    // screen's way back, where it has one.
+    void keyPressEvent(QKeyEvent* event) override;
+    void setEscapeButton(QAbstractButton* button) { escapeButton_ = button; }
     // Sets the client size in twips (the computer difficulty screen grows).
     void setClientSize(int width, int height);
     // Where controls go: the whole window, or the area under a menu bar.
@@ -33,6 +47,7 @@ protected:
 
 private:
     QWidget* client_ = this;
+    QAbstractButton* escapeButton_ = nullptr;
     bool centred_ = false;
 };
 

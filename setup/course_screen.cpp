@@ -21,7 +21,6 @@ CourseScreen::CourseScreen(Screens& screens)
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label2 = makeLabel(this, QStringLiteral("Label2"), QStringLiteral("Chepstow"), -360, 360, 3375, 255);
     Label2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    Label2->setAccessibleName(QStringLiteral("Today's racecourse"));
     Command1 = makeButton(this, QStringLiteral("Command1"), QStringLiteral("Continue"), 240, 720, 2295, 495);
     Timer1 = makeTimer(this, QStringLiteral("Timer1"), 1);
 
@@ -30,9 +29,10 @@ CourseScreen::CourseScreen(Screens& screens)
     refresh();
 }
 
-void CourseScreen::refresh()
+void CourseScreen::showRecord()
 {
-    Label2->setText(fromUtf8(state_.course.course));
+    const QString course = fromUtf8(state_.course.course);
+    showValue(Label2, course, QStringLiteral("Today's Race will be at: ") + course);
     setArmed(Timer1, state_.course.timerArmed);
 }
 

@@ -12,7 +12,7 @@ class CourseScreen : public Screen {
     Q_OBJECT
 public:
     explicit CourseScreen(Screens& screens);
-    void refresh() override;
+    void showRecord() override;
 
     QLabel* Label1;         // "Today's Race will be at:"
     QLabel* Label2;         // the drawn course

@@ -29,7 +29,6 @@ DifficultyScreen::DifficultyScreen(Screens& screens)
     Command4 = makeButton(this, QStringLiteral("Command4"), QStringLiteral("Hard"), 2040, 360, 975, 495);
     Label3 = makeLabel(this, QStringLiteral("Label3"), QStringLiteral("You will be playing:"), 120, 960, 2775, 255);
     Label4 = makeLabel(this, QStringLiteral("Label4"), QString(), 120, 1200, 2895, 255);
-    Label4->setAccessibleName(QStringLiteral("Computer player's name"));
     Command1 = makeButton(this, QStringLiteral("Command1"), QStringLiteral("Continue"), 600, 1560, 1935, 495);
     Command1->setEnabled(false);
     Label2 = makeLabel(this, QStringLiteral("Label2"), QStringLiteral("difficulty"), 720, 2160, 1815, 255);
@@ -49,7 +48,7 @@ DifficultyScreen::DifficultyScreen(Screens& screens)
     refresh();
 }
 
-void DifficultyScreen::refresh()
+void DifficultyScreen::showRecord()
 {
     const DifficultyScreenState& d = state_.difficulty;
     const int height = d.tall ? kTallHeight : kShortHeight;
@@ -60,7 +59,8 @@ void DifficultyScreen::refresh()
     Command4->setEnabled(d.levelButtonsEnabled);
     Label3->setVisible(d.nameVisible);
     Label4->setVisible(d.nameVisible);
-    Label4->setText(fromUtf8(state_.computer.name));
+    const QString name = fromUtf8(state_.computer.name);
+    showValue(Label4, name, QStringLiteral("You will be playing: ") + name);
     Label2->setText(fromUtf8(state_.computer.level));
     Command1->setEnabled(d.continueEnabled);
     setArmed(Timer1, d.timerArmed);

@@ -14,7 +14,7 @@ class DifficultyScreen : public Screen {
     Q_OBJECT
 public:
     explicit DifficultyScreen(Screens& screens);
-    void refresh() override;
+    void showRecord() override;
 
     QLabel* Label1;
     QPushButton* Command2;  // "Easy"

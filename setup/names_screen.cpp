@@ -30,10 +30,14 @@ NamesScreen::NamesScreen(Screens& screens)
     Command1 = makeButton(this, QStringLiteral("Command1"), QStringLiteral("Lets Race!"), 1080, 1800, 1935, 495);
 
     connect(Command1, &QPushButton::clicked, this, &NamesScreen::Command1Click);
-    connect(Text[1], &QLineEdit::textEdited, this, &NamesScreen::Text1Change);
-    connect(Text[2], &QLineEdit::textEdited, this, &NamesScreen::Text2Change);
-    connect(Text[3], &QLineEdit::textEdited, this, &NamesScreen::Text3Change);
-    connect(Text[4], &QLineEdit::textEdited, this, &NamesScreen::Text4Change);
+    // Any change of a box is the name, whoever made it; Enter in a box
+    // confirms the names like the button.
+    connect(Text[1], &QLineEdit::textChanged, this, &NamesScreen::Text1Change);
+    connect(Text[2], &QLineEdit::textChanged, this, &NamesScreen::Text2Change);
+    connect(Text[3], &QLineEdit::textChanged, this, &NamesScreen::Text3Change);
+    connect(Text[4], &QLineEdit::textChanged, this, &NamesScreen::Text4Change);
+    for (int k = 1; k <= 4; ++k)
+        connect(Text[k], &QLineEdit::returnPressed, this, &NamesScreen::Command1Click);
 
     // Labels take no focus, so the rows' order is the boxes' order.
     setTabOrder(Text[1], Text[2]);
@@ -43,7 +47,7 @@ NamesScreen::NamesScreen(Screens& screens)
     refresh();
 }
 
-void NamesScreen::refresh()
+void NamesScreen::showRecord()
 {
     const bool confirmed = state_.names.confirmed;
     setWindowTitle(confirmed ? QStringLiteral("Change Player Names") : QStringLiteral("Player Names"));
@@ -69,7 +73,6 @@ void NamesScreen::Command1Click()
 void NamesScreen::nameTyped(int slot, const QString& text)
 {
     state_.players[slot - 1].typedName = text.toStdString();
-    refresh();
 }
 
 void NamesScreen::Text1Change(const QString& text) { nameTyped(1, text); }

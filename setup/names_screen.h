@@ -15,7 +15,7 @@ class NamesScreen : public Screen {
     Q_OBJECT
 public:
     explicit NamesScreen(Screens& screens);
-    void refresh() override;
+    void showRecord() override;
 
     QLineEdit* nameBox(int slot) const { return Text[slot]; }
 

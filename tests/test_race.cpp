@@ -396,6 +396,8 @@ void RaceTest::layout()
     QCOMPARE(race.Command1->text().size(), 23);
     // GO! covers PAUSE, which covers NEXT WEEK.
     const QPoint middle = race.Command1->geometry().center();
+    race.Command3->show();
+    race.Command2->show();
     QCOMPARE(race.childAt(middle), race.Command1);
     race.Command1->hide();
     QCOMPARE(race.childAt(middle), race.Command3);

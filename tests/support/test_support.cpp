@@ -1,5 +1,6 @@
 #include "support/test_support.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QMetaObject>
 #include <QTest>
@@ -8,13 +9,34 @@
 
 namespace furlox::test {
 
+namespace {
+
+// Swallows the tick events of every timer that belongs to a screen.
+class HoldTimers : public QObject {
+public:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        return event->type() == QEvent::Timer && qobject_cast<QTimer*>(watched) &&
+               qobject_cast<Screen*>(watched->parent());
+    }
+};
+
+HoldTimers g_holdTimers;
+
+}  // namespace
+
 Game::Game()
 {
     setMessageHook([this](const QString& text) { messages << text; });
     screens.setExitHook([this] { exited = true; });
+    qApp->installEventFilter(&g_holdTimers);
 }
 
-Game::~Game() { setMessageHook({}); }
+Game::~Game()
+{
+    qApp->removeEventFilter(&g_holdTimers);
+    setMessageHook({});
+}
 
 Screen* Game::visible() const
 {
@@ -58,6 +80,43 @@ bool fireTimer(QTimer* timer)
     if (!timer->isActive())
         return false;
     return QMetaObject::invokeMethod(timer, "timeout", Qt::DirectConnection);
+}
+
+QString spoken(QWidget* widget) { return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name); }
+
+QString described(QWidget* widget)
+{
+    return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Description);
+}
+
+bool showing(QWidget* widget) { return !QAccessible::queryAccessibleInterface(widget)->state().invisible; }
+
+QString focused()
+{
+    QWidget* w = QApplication::focusWidget();
+    return w ? w->objectName() : QString();
+}
+
+void press(Qt::Key key, Qt::KeyboardModifiers modifiers)
+{
+    QWidget* target = QApplication::focusWidget();
+    if (!target)
+        target = QApplication::activeWindow();
+    Q_ASSERT(target);
+    QTest::keyClick(target, key, modifiers);
+}
+
+QStringList tabChain()
+{
+    QStringList chain{focused()};
+    QWidget* start = QApplication::focusWidget();
+    for (int i = 0; i < 60; ++i) {
+        press(Qt::Key_Tab);
+        if (QApplication::focusWidget() == start)
+            break;
+        chain << focused();
+    }
+    return chain;
 }
 
 }  // namespace furlox::test

@@ -49,10 +49,14 @@ private:
 };
 
 // One running game: its record, a scripted source and the screen catalogue.
-// Messages are caught instead of shown; "Exit" only sets a flag.
+// Messages are caught instead of shown; "Exit" only sets a flag. The game's
+// timers never fire on their own while a Game lives: tests fire them by hand
+// (fireTimer), so a real timer can never race a test's own steps.
 struct Game {
     Game();
     ~Game();
+    Game(const Game&) = delete;
+    Game& operator=(const Game&) = delete;
     GameState state;
     ScriptedRandom random;
     Screens screens{state, random};
@@ -78,5 +82,16 @@ void click(QAbstractButton* button);
 void typeInto(QLineEdit* box, const QString& text);
 // Fires a timer's tick by hand, but only if it is running; returns whether it did.
 bool fireTimer(QTimer* timer);
+
+// What a screen reader gets from a widget.
+QString spoken(QWidget* widget);       // accessible name
+QString described(QWidget* widget);    // accessible description
+bool showing(QWidget* widget);         // not reported invisible
+// The keyboard: the focused control's object name, and a key pressed on it.
+QString focused();
+void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+// The Tab chain of the active window, from the focused control round to it
+// again (at most 60 stops): the object names in order.
+QStringList tabChain();
 
 }  // namespace furlox::test
