@@ -26,7 +26,7 @@ int main(int argc, char* argv[])
     // The start-up benchmark times the process from its start to the first
     // frame of the splash: with this set, the game leaves right after it.
     if (qEnvironmentVariableIsSet("FURLOX_EXIT_AFTER_FIRST_FRAME"))
-        furlox::exitAfterFirstFrame(screens.title());
+        furlox::exitAfterFirstFrame(screens.get(furlox::ScreenId::title));
     screens.start();
     return QApplication::exec();
 }

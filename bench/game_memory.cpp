@@ -8,21 +8,15 @@
 #include <cstdio>
 
 #include "bench_support.h"
-#include "betting/betting_screen.h"
-#include "computer/calc_screen.h"
 #include "core/game_state.h"
 #include "core/random.h"
-#include "options/gameover_screen.h"
-#include "race/race_screen.h"
+#include "drive.h"
 #include "screens/look.h"
 #include "screens/screens.h"
-#include "screens/title_screen.h"
-#include "setup/course_screen.h"
-#include "setup/difficulty_screen.h"
-#include "setup/names_screen.h"
-#include "setup/selectpl_screen.h"
 
 using namespace furlox;
+using bench::press;
+using bench::tick;
 
 int main(int argc, char* argv[])
 {
@@ -36,44 +30,39 @@ int main(int argc, char* argv[])
 
     screens.start();
     QApplication::processEvents();
-    screens.title().Timer1Tick();
-    screens.selectpl().Check1->setChecked(true);
-    screens.selectpl().Command2Click();
-    screens.computerdifficulty().Command4Click();
-    screens.computerdifficulty().Timer1Tick();
-    screens.computerdifficulty().Command1Click();
-    screens.plname().Command1Click();
+    tick(screens, ScreenId::title, "Timer1");
+    screens.get(ScreenId::selectpl).findChild<QCheckBox*>(QStringLiteral("Check1"))->setChecked(true);
+    press(screens, ScreenId::selectpl, "Command2");
+    press(screens, ScreenId::computerdifficulty, "Command4");
+    tick(screens, ScreenId::computerdifficulty, "Timer1");
+    press(screens, ScreenId::computerdifficulty, "Command1");
+    press(screens, ScreenId::plname, "Command1");
     QApplication::processEvents();
 
     int weeks = 0;
     for (; weeks < 50; ++weeks) {
-        BettingScreen& betit = screens.betit();
-        for (int slot = 1; slot <= 2; ++slot) {
-            betit.stakeBox(slot)->setText(QStringLiteral("1"));
-            state.players[slot - 1].stake = "1";
-        }
-        betit.Command2Click();
+        Screen& betit = screens.get(ScreenId::betit);
+        for (int slot = 1; slot <= 2; ++slot)
+            betit.findChild<QLineEdit*>(QStringLiteral("Text%1").arg(slot))->setText(QStringLiteral("1"));
+        press(screens, ScreenId::betit, "Command2");
         QApplication::processEvents();
         if (state.calc.timer1) {
-            CalcScreen& calc = screens.computercalculation();
-            calc.Timer1Tick();
-            calc.Timer3Tick();
-            calc.Timer2Tick();
-            calc.Command1Click();
+            tick(screens, ScreenId::computercalculation, "Timer1");
+            tick(screens, ScreenId::computercalculation, "Timer3");
+            tick(screens, ScreenId::computercalculation, "Timer2");
+            press(screens, ScreenId::computercalculation, "Command1");
         }
-        CourseScreen& course = screens.racecourse();
-        course.Timer1Tick();
-        course.Command1Click();
-        RaceScreen& race = screens.ingame();
-        race.Command1Click();
+        tick(screens, ScreenId::racecourse, "Timer1");
+        press(screens, ScreenId::racecourse, "Command1");
+        press(screens, ScreenId::ingame, "Command1");
         while (state.race.timersOn) {
-            race.Timer1Tick(); race.Timer2Tick(); race.Timer3Tick();
-            race.Timer4Tick(); race.Timer5Tick(); race.Timer6Tick();
+            for (const char* timer : {"Timer1", "Timer2", "Timer3", "Timer4", "Timer5", "Timer6"})
+                tick(screens, ScreenId::ingame, timer);
             QApplication::processEvents();
         }
-        race.Command2Click();
+        press(screens, ScreenId::ingame, "Command2");
         QApplication::processEvents();
-        if (screens.gameover().isVisible())
+        if (screens.get(ScreenId::gameover).isVisible())
             break;
     }
     const long game = bench::peakKiB();

@@ -6,15 +6,12 @@
 #include <cstdio>
 
 #include "bench_support.h"
-#include "betting/betting_screen.h"
 #include "core/game_state.h"
 #include "core/random.h"
+#include "drive.h"
 #include "screens/look.h"
 #include "screens/screen.h"
 #include "screens/screens.h"
-#include "screens/title_screen.h"
-#include "setup/names_screen.h"
-#include "setup/selectpl_screen.h"
 
 using namespace furlox;
 
@@ -37,9 +34,9 @@ int main(int argc, char* argv[])
     SeededRandom random(1);
     Screens screens(state, random);
     screens.start();
-    screens.title().Timer1Tick();
-    screens.selectpl().Command1Click();
-    screens.plname().Command1Click();
+    bench::tick(screens, ScreenId::title, "Timer1");
+    bench::press(screens, ScreenId::selectpl, "Command1");
+    bench::press(screens, ScreenId::plname, "Command1");
     wait(500);  // let the first frames settle
 
     int running = 0;

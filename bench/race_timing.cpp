@@ -12,8 +12,8 @@
 
 #include "core/game_state.h"
 #include "core/random.h"
+#include "drive.h"
 #include "race/race_rules.h"
-#include "race/race_screen.h"
 #include "screens/look.h"
 #include "screens/screens.h"
 
@@ -25,23 +25,20 @@ constexpr int kSeconds = 4;
 
 // Runs the race for a while at the interval, starting from Ready (GO!) or
 // from Paused (UNPAUSE), and leaves it paused.
-void measure(RaceScreen& race, GameState& state, int interval, std::array<long, 7>& ticks)
+void measure(Screens& screens, GameState& state, int interval, std::array<long, 7>& ticks)
 {
     // The speed only changes while the timers are off.
     state.race.tickInterval = interval;
-    race.refresh();
+    screens.refreshAll();
     ticks.fill(0);
 
     QElapsedTimer clock;
     clock.start();
-    if (state.race.paused)
-        race.Command3Click();  // UNPAUSE
-    else
-        race.Command1Click();  // GO!
+    bench::press(screens, ScreenId::ingame, state.race.paused ? "Command3" : "Command1");  // UNPAUSE or GO!
     QEventLoop loop;
     QTimer::singleShot(kSeconds * 1000, Qt::PreciseTimer, &loop, &QEventLoop::quit);
     loop.exec();
-    race.Command3Click();  // PAUSE: the timers stop
+    bench::press(screens, ScreenId::ingame, "Command3");  // PAUSE: the timers stop
     const double elapsed = static_cast<double>(clock.nsecsElapsed()) / 1e6;
 
     const double nominal = elapsed / interval;
@@ -66,13 +63,14 @@ int main(int argc, char* argv[])
     SeededRandom random;
     Screens screens(state, random);
     state.odds.fill(100);
-    RaceScreen& race = screens.ingame();
+    Screen& race = screens.get(ScreenId::ingame);
     screens.show(race);
 
     std::array<long, 7> ticks{};
     for (int horse = 1; horse <= kHorseCount; ++horse) {
         // Connected after the screen's own slot, so this runs after the step.
-        QObject::connect(race.Timer[horse], &QTimer::timeout, &race, [&, horse] {
+        QTimer* timer = race.findChild<QTimer*>(QStringLiteral("Timer%1").arg(horse));
+        QObject::connect(timer, &QTimer::timeout, &race, [&, horse] {
             ++ticks[horse];
             int& position = state.race.positions[horse - 1];
             if (position >= kFinishPosition - kStep)
@@ -81,7 +79,7 @@ int main(int argc, char* argv[])
     }
 
     std::printf("platform %s\n", qPrintable(QGuiApplication::platformName()));
-    measure(race, state, 30, ticks);
-    measure(race, state, 100, ticks);
+    measure(screens, state, 30, ticks);
+    measure(screens, state, 100, ticks);
     return 0;
 }

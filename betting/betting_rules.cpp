@@ -1,19 +1,8 @@
 #include "betting/betting_rules.h"
 
-#include <cmath>
-
 #include "core/number_text.h"
 
 namespace furlox {
-
-void drawOdds(GameState& state, Random& random)
-{
-    for (int n = 0; n < kHorseCount; ++n) {
-        random.reseedFromClock();
-        const float r = static_cast<float>(random.next());
-        state.odds[n] = static_cast<int>(std::floor(static_cast<double>(r) * 100.0 + 1.0));
-    }
-}
 
 void setUpBetting(GameState& state, Random& random)
 {
@@ -102,17 +91,17 @@ void stakeChanged(GameState& state, int slot, const std::string& text)
 void newGame(GameState& state)
 {
     for (auto& slot : state.players)
-        slot.money = "50";
+        slot.money = kStartingMoney;
     state.names.confirmed = false;
     state.difficulty.continueEnabled = false;
     state.difficulty.levelButtonsEnabled = true;
     state.difficulty.tall = false;
     state.difficulty.timerArmed = false;
     for (int k = 1; k < kSlotCount; ++k)
-        state.players[k].name = "(NOT PLAYING)";
+        state.players[k].name = kNotPlaying;
     state.computer.moneyLineVisible = true;
-    state.computer.moneyShown = "50";
-    state.computerRecord.after = "50";
+    state.computer.moneyShown = kStartingMoney;
+    state.computerRecord.after = kStartingMoney;
     state.computer.takesPart = false;
     state.computer.outOfMoney = false;
     state.winCounts.fill(0);

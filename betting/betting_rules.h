@@ -5,12 +5,10 @@
 #include <string>
 
 #include "core/game_state.h"
+#include "core/odds.h"
 #include "core/random.h"
 
 namespace furlox {
-
-// Six new odds, 1..100 each, reseeding from the clock before every horse.
-void drawOdds(GameState& state, Random& random);
 
 // The betting screen's one-time set-up: horse 1 in every panel, then the
 // first week's odds. Does nothing after the first call.

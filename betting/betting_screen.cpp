@@ -12,17 +12,9 @@
 #include <QShortcut>
 
 #include "betting/betting_rules.h"
-#include "computer/calc_screen.h"
-#include "options/about_screen.h"
-#include "options/currency_screen.h"
-#include "options/history_screen.h"
-#include "options/speed_screen.h"
 #include "screens/look.h"
 #include "screens/message_box.h"
 #include "screens/screens.h"
-#include "setup/course_screen.h"
-#include "setup/names_screen.h"
-#include "setup/selectpl_screen.h"
 
 namespace furlox {
 
@@ -31,41 +23,49 @@ namespace {
 constexpr int kClientWidth = 9750;
 constexpr int kClientHeight = 6945;
 
-// Per slot: where its panel stands and which labels it uses.
+// Where each slot's panel stands and what its controls are called. Slot 1's
+// buttons run Option1..Option6 down the panel; the other slots number theirs
+// upwards, so horse 1 of slot 2 is Option12. Slot 1's odds are the single
+// labels Label21..Label26, the others' the arrays Label27..Label29.
 struct PanelLayout {
     int left, top;
     const char* caption;
     int oddsLeft;
-    int stakeCaption, stakeCurrency, moneyCaption, moneyCurrency, money;
+    int horse1Option, optionStep;
+    int oddsLabel;
+    int stakeCaption, stakeSign, moneyCaption, moneySign, money;
 };
 
-constexpr std::array<PanelLayout, 4> kPanels{{
-    {120, 120, "Player 1 Bet", 2040, 1, 2, 3, 4, 5},
-    {120, 3000, "(NOT PLAYING)", 2040, 10, 9, 8, 7, 6},
-    {4920, 120, "(NOT PLAYING)", 2160, 15, 14, 13, 12, 11},
-    {4920, 3000, "(NOT PLAYING)", 2160, 20, 19, 18, 17, 16},
+constexpr std::array<PanelLayout, kSlotCount> kPanels{{
+    {120, 120, "Player 1 Bet", 2040, 1, 1, 21, 1, 2, 3, 4, 5},
+    {120, 3000, kNotPlaying, 2040, 12, -1, 27, 10, 9, 8, 7, 6},
+    {4920, 120, kNotPlaying, 2160, 18, -1, 28, 15, 14, 13, 12, 11},
+    {4920, 3000, kNotPlaying, 2160, 24, -1, 29, 20, 19, 18, 17, 16},
 }};
 
-// Slot 1's buttons run Option1..Option6 down the panel; the other slots
-// number theirs upwards, so horse 1 of slot 2 is Option12.
-int optionNumber(int slot, int horse) { return slot == 1 ? horse : 6 * (slot - 1) + 7 - horse; }
-
-// The menu's shortcuts, which the stake boxes must not swallow.
-const std::array<QKeySequence, 7>& menuKeys()
+QString oddsLabelName(const PanelLayout& p, int horse)
 {
-    static const std::array<QKeySequence, 7> keys{
-        QKeySequence(Qt::CTRL | Qt::Key_N), QKeySequence(Qt::CTRL | Qt::Key_X),
-        QKeySequence(Qt::CTRL | Qt::Key_H), QKeySequence(Qt::CTRL | Qt::Key_Z),
-        QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_P),
-        QKeySequence(Qt::CTRL | Qt::Key_A)};
-    return keys;
+    return p.oddsLabel == 21 ? QStringLiteral("Label%1").arg(20 + horse)
+                             : QStringLiteral("Label%1(%2)").arg(p.oddsLabel).arg(horse - 1);
 }
+
+constexpr std::array<std::pair<const char*, const char*>, 3> kMenus{{
+    {"game", "Game"}, {"Options", "Options"}, {"about", "About"}}};
 
 }  // namespace
 
+const std::array<BettingScreen::MenuItem, 7> BettingScreen::kMenuItems{{
+    {0, "newg", "New Game / Restart", Qt::CTRL | Qt::Key_N, &BettingScreen::newgClick, ScreenId::selectpl},
+    {0, "exit", "Exit", Qt::CTRL | Qt::Key_X, &BettingScreen::exitClick, ScreenId::betit},
+    {1, "history", "Furlox History", Qt::CTRL | Qt::Key_H, nullptr, ScreenId::horsehistory},
+    {1, "speed", "Game Speed", Qt::CTRL | Qt::Key_Z, nullptr, ScreenId::gspeed},
+    {1, "currency", "Currency", Qt::CTRL | Qt::Key_C, nullptr, ScreenId::currencyed},
+    {1, "changepl", "Change Player Names", Qt::CTRL | Qt::Key_P, nullptr, ScreenId::plname},
+    {2, "aboutfurlox", "About Furlox", Qt::CTRL | Qt::Key_A, nullptr, ScreenId::aboutgame},
+}};
+
 BettingScreen::BettingScreen(Screens& screens)
-    : Screen(screens, QStringLiteral("betit"), QStringLiteral("Place Your Bets"), kClientWidth,
-             kClientHeight)
+    : Screen(screens, ScreenId::betit, QStringLiteral("Place Your Bets"), kClientWidth, kClientHeight)
 {
     buildMenu();
     // The menu bar sits above the client area, as on any menu window.
@@ -77,59 +77,30 @@ BettingScreen::BettingScreen(Screens& screens)
     setClient(area);
     setFixedSize(tw(kClientWidth), tw(kClientHeight) + menuHeight);
 
-    for (int slot = 1; slot <= 4; ++slot)
+    // Made panel by panel, horses then stake: that is the Tab order too.
+    for (int slot = 1; slot <= kSlotCount; ++slot)
         buildPanel(slot);
 
     // The computer's line. Label33 lies under the opaque Label30 and shows
     // only once the computer's money line is hidden.
-    Label[33] = makeLabel(area, QStringLiteral("Label33"), QStringLiteral("The computer has run out of money"),
-                          3600, 5760, 2895, 255);
-    Label[33]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    Label[30] = makeLabel(area, QStringLiteral("Label30"), QStringLiteral("--Computer Not Playing--"), 3600,
-                          5760, 2895, 255);
-    Label[30]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    Label[30]->setAutoFillBackground(true);
+    Label33 = makeLabel(area, QStringLiteral("Label33"), QStringLiteral("The computer has run out of money"), 3600,
+                        5760, 2895, 255);
+    Label33->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    Label30 = makeLabel(area, QStringLiteral("Label30"), QString::fromLatin1(kComputerNotPlaying), 3600, 5760, 2895,
+                        255);
+    Label30->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    Label30->setAutoFillBackground(true);
     // The longest opponent's heading is a few pixels wider than the label:
     // one centred line losing a pixel at each end beats a wrapped, cut one.
-    Label[30]->setWordWrap(false);
-    Label[31] = makeLabel(area, QStringLiteral("Label31"), QStringLiteral("\u00a3"), 3600, 6000, 135, 375);
-    Label[32] = makeLabel(area, QStringLiteral("Label32"), QStringLiteral("50"), 3720, 6000, 3255, 255);
+    Label30->setWordWrap(false);
+    Label31 = makeLabel(area, QStringLiteral("Label31"), QStringLiteral("\u00a3"), 3600, 6000, 135, 375);
+    Label32 = makeLabel(area, QStringLiteral("Label32"), QString::fromLatin1(kStartingMoney), 3720, 6000, 3255, 255);
 
-    Command2 = makeButton(area, QStringLiteral("Command2"), QStringLiteral("RACE!"), 3600, 6360, 3015, 495);
     Command1 = makeButton(area, QStringLiteral("Command1"), QStringLiteral("RACE!"), 3600, 6360, 3015, 495);
+    Command2 = makeButton(area, QStringLiteral("Command2"), QStringLiteral("RACE!"), 3600, 6360, 3015, 495);
     Command1->raise();  // the plain RACE! covers the computer's one
     connect(Command1, &QPushButton::clicked, this, &BettingScreen::Command1Click);
     connect(Command2, &QPushButton::clicked, this, &BettingScreen::Command2Click);
-    // Every change of a box counts, typed, pasted, written by the game or by
-    // an assistive tool: what a box shows is the stake that is bet.
-    connect(Text[1], &QLineEdit::textChanged, this, &BettingScreen::Text1Change);
-    connect(Text[2], &QLineEdit::textChanged, this, &BettingScreen::Text2Change);
-    connect(Text[3], &QLineEdit::textChanged, this, &BettingScreen::Text3Change);
-    connect(Text[4], &QLineEdit::textChanged, this, &BettingScreen::Text4Change);
-
-    // Tab order: panel by panel, horses then stake, then RACE!.
-    QWidget* previous = nullptr;
-    for (int slot = 1; slot <= 4; ++slot) {
-        for (int horse = 1; horse <= 6; ++horse) {
-            if (previous)
-                setTabOrder(previous, option(slot, horse));
-            previous = option(slot, horse);
-        }
-        setTabOrder(previous, Text[slot]);
-        previous = Text[slot];
-    }
-    setTabOrder(previous, Command1);
-    setTabOrder(Command1, Command2);
-    for (int slot = 1; slot <= 4; ++slot) {
-        std::vector<QRadioButton*> group;
-        for (int horse = 1; horse <= 6; ++horse)
-            group.push_back(option(slot, horse));
-        oneTabStop(group);
-    }
-
-    // F10 opens the menu bar, as on KDE and GNOME.
-    auto* menuKey = new QShortcut(QKeySequence(Qt::Key_F10), this);
-    connect(menuKey, &QShortcut::activated, this, [this] { menuBar->setActiveAction(game->menuAction()); });
 
     setUpBetting(state_, screens_.random());
     refresh();
@@ -138,45 +109,45 @@ BettingScreen::BettingScreen(Screens& screens)
 void BettingScreen::buildPanel(int slot)
 {
     const PanelLayout& p = kPanels[slot - 1];
+    Panel& panel = panels_[slot - 1];
     QGroupBox* frame = makeFrame(client(), QStringLiteral("Frame1(%1)").arg(slot - 1),
                                  QString::fromLatin1(p.caption), p.left, p.top, 4695, 2655);
-    Frame1[slot - 1] = frame;
+    panel.frame = frame;
 
-    for (int horse = 1; horse <= 6; ++horse) {
+    std::vector<QRadioButton*> group;
+    for (int horse = 1; horse <= kHorseCount; ++horse) {
         const int top = 360 + 240 * (horse - 1);
-        const int number = optionNumber(slot, horse);
-        QRadioButton* button = makeOption(frame, QStringLiteral("Option%1").arg(number),
-                                          fromUtf8(horseLabel(horse)), 240, top, 1815, 255);
-        Option[number] = button;
-        connect(button, &QRadioButton::toggled, this,
-                [this, slot, horse](bool on) { optionToggled(slot, horse, on); });
-
-        QLabel* odds = makeLabel(frame, QString(), QString(), p.oddsLeft, top, 1095, 255);
-        if (slot == 1) {
-            odds->setObjectName(QStringLiteral("Label%1").arg(20 + horse));
-            odds->setText(QStringLiteral("1 - 1"));
-            Label[20 + horse] = odds;
-        } else {
-            const int array = 25 + slot;  // Label27, Label28, Label29
-            odds->setObjectName(QStringLiteral("Label%1(%2)").arg(array).arg(horse - 1));
-            odds->setText(QStringLiteral("1 / 1"));
-            (slot == 2 ? Label27 : slot == 3 ? Label28 : Label29)[horse - 1] = odds;
-        }
+        const int number = p.horse1Option + p.optionStep * (horse - 1);
+        QRadioButton* button = makeOption(frame, QStringLiteral("Option%1").arg(number), fromUtf8(horseLabel(horse)),
+                                          240, top, 1815, 255);
+        connect(button, &QRadioButton::toggled, this, [this, slot, horse](bool on) {
+            if (on)
+                state_.players[slot - 1].horse = horse;
+        });
+        panel.options[horse - 1] = button;
+        group.push_back(button);
+        // Until the first draw the labels read "1 - 1", or "1 / 1" beyond slot 1.
+        panel.odds[horse - 1] = makeLabel(frame, oddsLabelName(p, horse),
+                                          slot == 1 ? QStringLiteral("1 - 1") : QStringLiteral("1 / 1"), p.oddsLeft,
+                                          top, 1095, 255);
     }
+    oneTabStop(group);
 
-    auto label = [&](int number, const QString& text, int left, int top, int width, int height) {
-        Label[number] = makeLabel(frame, QStringLiteral("Label%1").arg(number), text, left, top, width, height);
-        return Label[number];
+    auto label = [&](int number, const QString& text, int left, int top, int width) {
+        return makeLabel(frame, QStringLiteral("Label%1").arg(number), text, left, top, width, 255);
     };
-    label(p.stakeCaption, QStringLiteral("Amount to Bet:"), 120, 1920, 1935, 255);
-    label(p.stakeCurrency, QStringLiteral("\u00a3"), 120, 2160, 135, 255);
-    label(p.moneyCaption, QStringLiteral("Money Available:"), 2400, 1920, 2055, 255);
-    label(p.moneyCurrency, QStringLiteral("\u00a3"), 2400, 2160, 135, 255);
-    label(p.money, QStringLiteral("50"), 2520, 2160, 2055, 255);
+    label(p.stakeCaption, QStringLiteral("Amount to Bet:"), 120, 1920, 1935);
+    panel.stakeSign = label(p.stakeSign, QStringLiteral("\u00a3"), 120, 2160, 135);
+    label(p.moneyCaption, QStringLiteral("Money Available:"), 2400, 1920, 2055);
+    panel.moneySign = label(p.moneySign, QStringLiteral("\u00a3"), 2400, 2160, 135);
+    panel.money = label(p.money, QString::fromLatin1(kStartingMoney), 2520, 2160, 2055);
 
-    Text[slot] = makeTextBox(frame, QStringLiteral("Text%1").arg(slot), QStringLiteral("0"), 240, 2160, 1455,
-                             285, QStringLiteral("Player %1 amount to bet").arg(slot));
-    Text[slot]->installEventFilter(this);
+    panel.stake = makeTextBox(frame, QStringLiteral("Text%1").arg(slot), QStringLiteral("0"), 240, 2160, 1455, 285,
+                              QStringLiteral("Player %1 amount to bet").arg(slot));
+    panel.stake->installEventFilter(this);
+    // Every change of a box counts, typed, pasted, written by the game or by
+    // an assistive tool: what a box shows is the stake that is bet.
+    connect(panel.stake, &QLineEdit::textChanged, this, [this, slot](const QString& text) { TextChange(slot, text); });
 }
 
 void BettingScreen::buildMenu()
@@ -184,37 +155,26 @@ void BettingScreen::buildMenu()
     menuBar = new QMenuBar(this);
     menuBar->setObjectName(QStringLiteral("menuBar"));
     menuBar->setNativeMenuBar(false);
-
-    auto menu = [this](const QString& name, const QString& caption) {
-        QMenu* m = menuBar->addMenu(caption);
-        m->setObjectName(name);
-        return m;
-    };
-    auto item = [this](QMenu* m, const QString& name, const QString& caption, const QKeySequence& key,
-                       void (BettingScreen::*handler)()) {
-        QAction* action = m->addAction(caption);
-        action->setObjectName(name);
-        action->setShortcut(key);
+    std::array<QMenu*, kMenus.size()> menus{};
+    for (std::size_t i = 0; i < kMenus.size(); ++i) {
+        menus[i] = menuBar->addMenu(QString::fromLatin1(kMenus[i].second));
+        menus[i]->setObjectName(QString::fromLatin1(kMenus[i].first));
+    }
+    firstMenu = menus[0];
+    for (const MenuItem& item : kMenuItems) {
+        QAction* action = menus[item.menu]->addAction(QString::fromLatin1(item.caption));
+        action->setObjectName(QString::fromLatin1(item.name));
+        action->setShortcut(item.key);
         action->setShortcutContext(Qt::WindowShortcut);
         addAction(action);  // shortcuts work while the menu is closed
-        connect(action, &QAction::triggered, this, handler);
-        return action;
-    };
-    const auto& keys = menuKeys();
-    game = menu(QStringLiteral("game"), QStringLiteral("Game"));
-    newg = item(game, QStringLiteral("newg"), QStringLiteral("New Game / Restart"), keys[0], &BettingScreen::newgClick);
-    exit = item(game, QStringLiteral("exit"), QStringLiteral("Exit"), keys[1], &BettingScreen::exitClick);
-    Options = menu(QStringLiteral("Options"), QStringLiteral("Options"));
-    history = item(Options, QStringLiteral("history"), QStringLiteral("Furlox History"), keys[2],
-                   &BettingScreen::historyClick);
-    speed = item(Options, QStringLiteral("speed"), QStringLiteral("Game Speed"), keys[3], &BettingScreen::speedClick);
-    currency = item(Options, QStringLiteral("currency"), QStringLiteral("Currency"), keys[4],
-                    &BettingScreen::currencyClick);
-    changepl = item(Options, QStringLiteral("changepl"), QStringLiteral("Change Player Names"), keys[5],
-                    &BettingScreen::changeplClick);
-    about = menu(QStringLiteral("about"), QStringLiteral("About"));
-    aboutfurlox = item(about, QStringLiteral("aboutfurlox"), QStringLiteral("About Furlox"), keys[6],
-                       &BettingScreen::aboutfurloxClick);
+        if (item.handler)
+            connect(action, &QAction::triggered, this, item.handler);
+        else
+            connect(action, &QAction::triggered, this, [this, &item] { open(item.opens); });
+    }
+    // F10 opens the menu bar, as on KDE and GNOME.
+    auto* menuKey = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(menuKey, &QShortcut::activated, this, [this] { menuBar->setActiveAction(firstMenu->menuAction()); });
 }
 
 bool BettingScreen::eventFilter(QObject* watched, QEvent* event)
@@ -222,10 +182,9 @@ bool BettingScreen::eventFilter(QObject* watched, QEvent* event)
     // A line edit claims Ctrl+A, C, X and Z for editing; let the menu have
     // them so its shortcuts work with the cursor in a stake box.
     if (event->type() == QEvent::ShortcutOverride) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        const QKeySequence pressed(key->keyCombination());
-        for (const QKeySequence& menuKey : menuKeys()) {
-            if (pressed == menuKey) {
+        const QKeyCombination pressed = static_cast<QKeyEvent*>(event)->keyCombination();
+        for (const MenuItem& item : kMenuItems) {
+            if (pressed == item.key) {
                 event->ignore();
                 return true;
             }
@@ -234,61 +193,45 @@ bool BettingScreen::eventFilter(QObject* watched, QEvent* event)
     return Screen::eventFilter(watched, event);
 }
 
-QRadioButton* BettingScreen::option(int slot, int horse) const { return Option[optionNumber(slot, horse)]; }
-
-QLabel* BettingScreen::oddsLabel(int slot, int horse) const
-{
-    switch (slot) {
-    case 1:
-        return Label[20 + horse];
-    case 2:
-        return Label27[horse - 1];
-    case 3:
-        return Label28[horse - 1];
-    default:
-        return Label29[horse - 1];
-    }
-}
-
 void BettingScreen::showRecord()
 {
     const QString sign = fromUtf8(state_.currency);
-    for (int slot = 1; slot <= 4; ++slot) {
+    for (int slot = 1; slot <= kSlotCount; ++slot) {
         const PlayerSlot& s = state_.players[slot - 1];
-        const PanelLayout& p = kPanels[slot - 1];
-        Frame1[slot - 1]->setTitle(literalCaption(fromUtf8(s.name)));
-        for (int horse = 1; horse <= 6; ++horse) {
-            QRadioButton* button = option(slot, horse);
+        const Panel& panel = panels_[slot - 1];
+        panel.frame->setTitle(literalCaption(fromUtf8(s.name)));
+        for (int horse = 1; horse <= kHorseCount; ++horse) {
+            QRadioButton* button = panel.options[horse - 1];
             button->setEnabled(s.canBet);
             if (horse == s.horse && !button->isChecked()) {
                 const QSignalBlocker quiet(button);
                 button->setChecked(true);
             }
             // Until the first draw the labels keep their design texts.
-            QLabel* odds = oddsLabel(slot, horse);
+            QLabel* odds = panel.odds[horse - 1];
             const QString shown =
-                state_.odds[horse - 1] > 0 ? fromUtf8(furlox::oddsLabel(state_.odds[horse - 1])) : odds->text();
+                state_.odds[horse - 1] > 0 ? fromUtf8(oddsLabel(state_.odds[horse - 1])) : odds->text();
             showValue(odds, shown,
                       QStringLiteral("Player %1 odds of %2: %3").arg(slot).arg(fromUtf8(horseLabel(horse)), shown));
             button->setAccessibleDescription(QStringLiteral("Odds ") + shown);
         }
-        Text[slot]->setEnabled(s.canBet);
-        if (Text[slot]->text() != fromUtf8(s.stake))
-            Text[slot]->setText(fromUtf8(s.stake));
+        panel.stake->setEnabled(s.canBet);
+        if (panel.stake->text() != fromUtf8(s.stake))
+            panel.stake->setText(fromUtf8(s.stake));
         const QString money = fromUtf8(s.money);
-        showValue(Label[p.money], money, QStringLiteral("Player %1 money available: %2%3").arg(slot).arg(sign, money));
-        Label[p.stakeCurrency]->setText(sign);
-        Label[p.moneyCurrency]->setText(sign);
+        showValue(panel.money, money, QStringLiteral("Player %1 money available: %2%3").arg(slot).arg(sign, money));
+        panel.stakeSign->setText(sign);
+        panel.moneySign->setText(sign);
     }
     const ComputerPlayer& computer = state_.computer;
-    Label[30]->setText(fromUtf8(computer.heading));
-    Label[31]->setText(sign);
+    Label30->setText(fromUtf8(computer.heading));
+    Label31->setText(sign);
     const QString computerMoney = fromUtf8(computer.moneyShown);
-    showValue(Label[32], computerMoney, QStringLiteral("Computer's money: %1%2").arg(sign, computerMoney));
+    showValue(Label32, computerMoney, QStringLiteral("Computer's money: %1%2").arg(sign, computerMoney));
     // The opaque heading covers the out-of-money notice until it is hidden.
-    showStack({{Label[30], computer.moneyLineVisible}, {Label[33], true}});
-    Label[31]->setVisible(computer.moneyLineVisible);
-    Label[32]->setVisible(computer.moneyLineVisible);
+    showStack({{Label30, computer.moneyLineVisible}, {Label33, true}});
+    Label31->setVisible(computer.moneyLineVisible);
+    Label32->setVisible(computer.moneyLineVisible);
     showRaceButtons();
 }
 
@@ -299,26 +242,21 @@ void BettingScreen::showRaceButtons()
     showStack({{Command1, state_.betting.raceButton1Visible, enabled}, {Command2, true, enabled}});
 }
 
-void BettingScreen::optionToggled(int slot, int horse, bool on)
+void BettingScreen::TextChange(int slot, const QString& text)
 {
-    if (on)
-        state_.players[slot - 1].horse = horse;
+    stakeChanged(state_, slot, text.toStdString());
+    showRaceButtons();
 }
 
-void BettingScreen::Text1Change(const QString& text) { stakeChanged(state_, 1, text.toStdString()); showRaceButtons(); }
-void BettingScreen::Text2Change(const QString& text) { stakeChanged(state_, 2, text.toStdString()); showRaceButtons(); }
-void BettingScreen::Text3Change(const QString& text) { stakeChanged(state_, 3, text.toStdString()); showRaceButtons(); }
-void BettingScreen::Text4Change(const QString& text) { stakeChanged(state_, 4, text.toStdString()); showRaceButtons(); }
+void BettingScreen::Command1Click() { raceClick(false); }
+void BettingScreen::Command2Click() { raceClick(true); }
 
-void BettingScreen::Command1Click() { raceClicked(1); }
-void BettingScreen::Command2Click() { raceClicked(2); }
-
-void BettingScreen::raceClicked(int button)
+void BettingScreen::raceClick(bool withComputer)
 {
-    const RaceClick click = clickRace(state_, button == 1 ? RaceButton::Plain : RaceButton::WithComputer);
+    const RaceClick click = clickRace(state_, withComputer ? RaceButton::WithComputer : RaceButton::Plain);
     if (click.refusal) {
         showMessage(this, fromUtf8(click.refusal->message));
-        QLineEdit* box = Text[click.refusal->slot];
+        QLineEdit* box = panels_[click.refusal->slot - 1].stake;
         box->setFocus(Qt::OtherFocusReason);
         box->selectAll();
         return;
@@ -327,12 +265,12 @@ void BettingScreen::raceClicked(int button)
     case RaceRoute::Stay:
         break;
     case RaceRoute::Racecourse:
-        screens_.show(screens_.racecourse());
-        screens_.hide(*this);
+        screens_.show(ScreenId::racecourse);
+        screens_.hide(ScreenId::betit);
         break;
     case RaceRoute::ComputerBet:
-        screens_.show(screens_.computercalculation());
-        screens_.hide(*this);
+        screens_.show(ScreenId::computercalculation);
+        screens_.hide(ScreenId::betit);
         break;
     }
     screens_.refreshAll();
@@ -340,44 +278,18 @@ void BettingScreen::raceClicked(int button)
 
 void BettingScreen::newgClick()
 {
-    screens_.hide(*this);
-    screens_.show(screens_.selectpl());
+    screens_.hide(ScreenId::betit);
+    screens_.show(ScreenId::selectpl);
     newGame(state_);
     screens_.refreshAll();
 }
 
 void BettingScreen::exitClick() { screens_.exitGame(); }
 
-void BettingScreen::historyClick()
+void BettingScreen::open(ScreenId screen)
 {
-    screens_.show(screens_.horsehistory());
-    screens_.hide(*this);
-}
-
-void BettingScreen::speedClick()
-{
-    SpeedScreen& speedScreen = screens_.gspeed();
-    screens_.show(speedScreen);
-    screens_.hide(*this);
-    speedScreen.fillField();
-}
-
-void BettingScreen::currencyClick()
-{
-    screens_.show(screens_.currencyed());
-    screens_.hide(*this);
-}
-
-void BettingScreen::changeplClick()
-{
-    screens_.show(screens_.plname());
-    screens_.hide(*this);
-}
-
-void BettingScreen::aboutfurloxClick()
-{
-    screens_.show(screens_.aboutgame());
-    screens_.hide(*this);
+    screens_.show(screen);
+    screens_.hide(ScreenId::betit);
 }
 
 }  // namespace furlox

@@ -3,7 +3,6 @@
 
 #include "screens/screen.h"
 
-class QAction;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -20,58 +19,59 @@ class BettingScreen : public Screen {
     Q_OBJECT
 public:
     explicit BettingScreen(Screens& screens);
-    void showRecord() override;
 
-    // The option button of slot 1..4 for horse 1..6.
-    QRadioButton* option(int slot, int horse) const;
-    // The odds label of slot 1..4 for horse 1..6.
-    QLabel* oddsLabel(int slot, int horse) const;
-    QLineEdit* stakeBox(int slot) const { return Text[slot]; }
-
-    std::array<QGroupBox*, 4> Frame1{};
-    std::array<QRadioButton*, 25> Option{};  // Option[1] .. Option[24]
-    std::array<QLabel*, 34> Label{};          // Label[1] .. Label[33], but for 27 to 29
-    std::array<QLabel*, 6> Label27{}, Label28{}, Label29{};
-    std::array<QLineEdit*, 5> Text{};         // Text[1] .. Text[4]
-    QPushButton* Command1 = nullptr;          // RACE! without the computer
-    QPushButton* Command2 = nullptr;          // RACE! with the computer, beneath Command1
-
-    QMenuBar* menuBar = nullptr;
-    QMenu* game = nullptr;
-    QMenu* Options = nullptr;
-    QMenu* about = nullptr;
-    QAction* newg = nullptr;
-    QAction* exit = nullptr;
-    QAction* history = nullptr;
-    QAction* speed = nullptr;
-    QAction* currency = nullptr;
-    QAction* changepl = nullptr;
-    QAction* aboutfurlox = nullptr;
-
-public slots:
+private slots:
     void Command1Click();
     void Command2Click();
-    void Text1Change(const QString& text);
-    void Text2Change(const QString& text);
-    void Text3Change(const QString& text);
-    void Text4Change(const QString& text);
     void newgClick();
     void exitClick();
-    void historyClick();
-    void speedClick();
-    void currencyClick();
-    void changeplClick();
-    void aboutfurloxClick();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // One player's panel and everything in it.
+    struct Panel {
+        QGroupBox* frame = nullptr;
+        std::array<QRadioButton*, kHorseCount> options{};  // horse 1 first
+        std::array<QLabel*, kHorseCount> odds{};
+        QLabel* stakeSign = nullptr;
+        QLineEdit* stake = nullptr;
+        QLabel* moneySign = nullptr;
+        QLabel* money = nullptr;
+    };
+
+    // One item of the menu bar: New Game and Exit have handlers of their
+    // own; every other item opens its side screen.
+    struct MenuItem {
+        int menu;  // 0 "Game", 1 "Options", 2 "About"
+        const char* name;
+        const char* caption;
+        QKeyCombination key;
+        void (BettingScreen::*handler)();
+        ScreenId opens;
+    };
+    static const std::array<MenuItem, 7> kMenuItems;
+
+    void showRecord() override;
+    void showRaceButtons();
     void buildPanel(int slot);
     void buildMenu();
-    void showRaceButtons();
-    void raceClicked(int button);
-    void optionToggled(int slot, int horse, bool on);
+    // Any change of stake box Text1 .. Text4, typed or written by anyone.
+    void TextChange(int slot, const QString& text);
+    void raceClick(bool withComputer);
+    // The side screens' menu items: show that screen, hide this one.
+    void open(ScreenId screen);
+
+    std::array<Panel, kSlotCount> panels_;
+    QLabel* Label30 = nullptr;  // the computer's heading
+    QLabel* Label31 = nullptr;  // its currency sign
+    QLabel* Label32 = nullptr;  // its money
+    QLabel* Label33 = nullptr;  // "The computer has run out of money", under Label30
+    QPushButton* Command1 = nullptr;  // RACE! without the computer
+    QPushButton* Command2 = nullptr;  // RACE! with the computer, beneath Command1
+    QMenuBar* menuBar = nullptr;
+    QMenu* firstMenu = nullptr;
 };
 
 }  // namespace furlox

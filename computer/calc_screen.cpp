@@ -8,18 +8,19 @@
 #include "computer/computer_rules.h"
 #include "screens/look.h"
 #include "screens/screens.h"
-#include "setup/course_screen.h"
 
 namespace furlox {
 
 CalcScreen::CalcScreen(Screens& screens)
-    : Screen(screens, QStringLiteral("computercalculation"), QStringLiteral("Computer Betting Calculation"),
-             3240, 2265)
+    : Screen(screens, ScreenId::computercalculation, QStringLiteral("Computer Betting Calculation"), 3240, 2265)
 {
     Label1 = makeLabel(this, QStringLiteral("Label1"), QStringLiteral("Calculating computer player bet......."),
                        120, 120, 2775, 255);
     Line1 = makeLine(this, QStringLiteral("Line1"), 120, 480, 3120, 480);
     Label4 = makeLabel(this, QStringLiteral("Label4"), QString::fromLatin1(kCalcStatusReset), 120, 600, 3015, 255);
+    // While the computer works nothing can be pressed: the status line holds
+    // the focus, so a screen reader follows each step as it changes.
+    Label4->setFocusPolicy(Qt::StrongFocus);
     Line2 = makeLine(this, QStringLiteral("Line2"), 120, 960, 3120, 960);
     Label2 = makeLabel(this, QStringLiteral("Label2"), QString::fromLatin1(kCalcChoiceReset), 120, 1080, 2895, 255);
     Label3 = makeLabel(this, QStringLiteral("Label3"), QStringLiteral("Computer will bet:   "), 120, 1320, 3015, 255);
@@ -31,8 +32,8 @@ CalcScreen::CalcScreen(Screens& screens)
 
     // Value holders below the client area, never seen.
     for (int h = 1; h <= kHorseCount; ++h) {
-        bet[h] = makeLabel(this, QStringLiteral("bet%1").arg(h), QString(), 120 + 480 * (h - 1), 2400, 375, 255);
-        bet[h]->hide();
+        bet[h - 1] = makeLabel(this, QStringLiteral("bet%1").arg(h), QString(), 120 + 480 * (h - 1), 2400, 375, 255);
+        bet[h - 1]->hide();
     }
     mediumthing = makeLabel(this, QStringLiteral("mediumthing"), QString(), 600, 2880, 375, 255);
     mediumthing->hide();
@@ -53,18 +54,23 @@ void CalcScreen::showRecord()
 {
     const CalcScreenState& calc = state_.calc;
     Label4->setText(fromUtf8(calc.status));
-    Label2->setText(fromUtf8(calc.choice));
-    Label5->setText(fromUtf8(state_.currency));
+    const QString choice = QString::fromLatin1(kCalcChoiceReset) +
+                           (calc.horse > 0 ? QStringLiteral(" %1").arg(calc.horse) : QString());
+    Label2->setText(choice);
     const QString sign = fromUtf8(state_.currency);
+    Label5->setText(sign);
     const QString stake = fromUtf8(calc.stake);
     showValue(Label6, stake,
               QStringLiteral("Computer will bet: ") + (stake.isEmpty() ? QStringLiteral("not decided yet") : sign + stake));
-    Command1->setEnabled(calc.continueEnabled);
     // Continue... takes focus once the bet is made: it carries the bet.
+    const bool justFinished = calc.continueEnabled && !Command1->isEnabled();
     Command1->setAccessibleDescription(
-        calc.continueEnabled ? fromUtf8(calc.choice) + QStringLiteral(", stake ") + sign + stake : QString());
+        calc.continueEnabled ? choice + QStringLiteral(", stake ") + sign + stake : QString());
+    Command1->setEnabled(calc.continueEnabled);
+    if (justFinished)
+        Command1->setFocus(Qt::OtherFocusReason);
     for (int h = 1; h <= kHorseCount; ++h)
-        bet[h]->setText(fromUtf8(calc.odds[h - 1]));
+        bet[h - 1]->setText(fromUtf8(calc.odds[h - 1]));
     mediumthing->setText(fromUtf8(calc.coin));
     setArmed(Timer1, calc.timer1);
     setArmed(Timer2, calc.timer2);
@@ -92,8 +98,8 @@ void CalcScreen::Timer3Tick()
 void CalcScreen::Command1Click()
 {
     computerContinue(state_);
-    screens_.hide(*this);
-    screens_.show(screens_.racecourse());
+    screens_.hide(ScreenId::computercalculation);
+    screens_.show(ScreenId::racecourse);
     screens_.refreshAll();
 }
 

@@ -16,6 +16,14 @@ class CalcScreen : public Screen {
     Q_OBJECT
 public:
     explicit CalcScreen(Screens& screens);
+
+private slots:
+    void Timer1Tick();
+    void Timer2Tick();
+    void Timer3Tick();
+    void Command1Click();
+
+private:
     void showRecord() override;
 
     QLabel* Label1 = nullptr;  // heading
@@ -26,18 +34,12 @@ public:
     QLabel* Label3 = nullptr;  // "Computer will bet:"
     QLabel* Label5 = nullptr;  // currency sign, over Label3
     QLabel* Label6 = nullptr;  // the stake, over Label3
-    QPushButton* Command1 = nullptr;  // "Continue..."
-    std::array<QLabel*, 7> bet{};     // bet[1] .. bet[6], hidden: the week's odds
-    QLabel* mediumthing = nullptr;    // hidden: the medium level's coin
+    QPushButton* Command1 = nullptr;     // "Continue..."
+    std::array<QLabel*, kHorseCount> bet{};  // bet1 .. bet6, hidden: the week's odds
+    QLabel* mediumthing = nullptr;       // hidden: the medium level's coin
     QTimer* Timer1 = nullptr;  // horse step
     QTimer* Timer2 = nullptr;  // stake step
     QTimer* Timer3 = nullptr;  // hard horse step
-
-public slots:
-    void Timer1Tick();
-    void Timer2Tick();
-    void Timer3Tick();
-    void Command1Click();
 };
 
 }  // namespace furlox

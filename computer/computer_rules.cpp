@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "core/number_text.h"
-#include "setup/setup_rules.h"
 
 namespace furlox {
 
@@ -23,12 +22,10 @@ constexpr std::array<Bracket, 6> kBrackets{{
     {100, {4, 2, 5, 3, 1, 6}},
 }};
 
-const std::string kChoicePrefix = std::string(kCalcChoiceReset) + " ";
-
 void chooseHorse(GameState& state, int horse)
 {
     auto& calc = state.calc;
-    calc.choice = kChoicePrefix + std::to_string(horse);
+    calc.horse = horse;
     calc.timer1 = false;
     calc.timer2 = true;
     calc.status = "Calculating amount to bet.......";
@@ -106,16 +103,15 @@ void computerStakeStep(GameState& state, Random& random)
 void computerContinue(GameState& state)
 {
     auto& calc = state.calc;
-    for (int h = 1; h <= kHorseCount; ++h)
-        if (calc.choice == kChoicePrefix + std::to_string(h))
-            state.computerRecord.horse = std::to_string(h);
+    if (calc.horse >= 1)
+        state.computerRecord.horse = std::to_string(calc.horse);
     state.computerRecord.stake = calc.stake;
     state.computerRecord.before = state.computerRecord.after;
     calc.continueEnabled = false;
     calc.status = kCalcStatusReset;
-    calc.choice = kCalcChoiceReset;
+    calc.horse = 0;
     calc.stake.clear();
-    armCourseDraw(state);
+    state.course.timerArmed = true;  // the racecourse draw comes next
 }
 
 }  // namespace furlox

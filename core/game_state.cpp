@@ -7,9 +7,9 @@ GameState::GameState()
     static constexpr std::array<const char*, kSlotCount> typed{
         "QX Player One", "QX Player Two", "QX Player Three", "QX Player Four"};
     for (int i = 0; i < kSlotCount; ++i) {
-        players[i].name = i == 0 ? "Player 1 Bet" : "(NOT PLAYING)";
+        players[i].name = i == 0 ? "Player 1 Bet" : kNotPlaying;
         players[i].typedName = typed[i];
-        record[i] = BetLine{"0", "0", "0", "50"};
+        record[i] = BetLine{"0", "0", "0", kStartingMoney};
     }
 }
 

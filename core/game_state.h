@@ -11,13 +11,23 @@ namespace furlox {
 inline constexpr int kHorseCount = 6;
 inline constexpr int kSlotCount = 4;
 
+// What every player, and the computer, starts a game with.
+inline constexpr const char* kStartingMoney = "50";
+// The heading of a panel that nobody plays.
+inline constexpr const char* kNotPlaying = "(NOT PLAYING)";
+// The computer's heading in a game it does not play.
+inline constexpr const char* kComputerNotPlaying = "--Computer Not Playing--";
+// Left edges of the horse pictures on the track, in twips.
+inline constexpr int kStartPosition = 240;
+inline constexpr int kFinishPosition = 7080;  // a horse whose move lands here wins
+
 // One human player position, slot 1 to 4 (index 0 to 3).
 struct PlayerSlot {
     std::string name;            // heading of the slot's panel on the betting screen
     std::string typedName;       // the text in the slot's box on the names screen
     bool canBet = true;          // stake box and horse buttons enabled on the betting screen
     bool nameBoxEnabled = true;  // name box enabled on the names screen
-    std::string money = "50";    // money available
+    std::string money = kStartingMoney;  // money available
     std::string stake = "0";     // stake as typed: any text
     int horse = 1;               // the selected horse button, 1..6
 };
@@ -34,8 +44,8 @@ struct ComputerPlayer {
     bool takesPart = false;
     bool outOfMoney = false;
     std::string name;                                // drawn on the difficulty screen
-    std::string heading = "--Computer Not Playing--";  // above its money on the betting screen
-    std::string moneyShown = "50";                   // its money on the betting screen
+    std::string heading = kComputerNotPlaying;  // above its money on the betting screen
+    std::string moneyShown = kStartingMoney;    // its money on the betting screen
     bool moneyLineVisible = true;                    // false uncovers "The computer has run out of money"
     std::string level = "difficulty";                // "easy", "medium", "hard" once chosen
 };
@@ -47,10 +57,9 @@ struct BettingScreenState {
     bool raceButtonsEnabled = true;  // both RACE! buttons, switched by the stake boxes
 };
 
-enum class RaceStatus { Ready, Racing, Paused, Finished };
-
 struct RaceScreenState {
-    std::array<int, kHorseCount> positions{240, 240, 240, 240, 240, 240};  // left edges, twips
+    std::array<int, kHorseCount> positions{kStartPosition, kStartPosition, kStartPosition,
+                                           kStartPosition, kStartPosition, kStartPosition};  // left edges
     bool paused = false;         // the pause flag
     bool timersOn = false;       // the six horse timers
     int tickInterval = 100;      // ms between two steps of each horse
@@ -85,7 +94,7 @@ inline constexpr const char* kCalcStatusReset = "Calculating Horse Number......"
 struct CalcScreenState {
     std::array<std::string, kHorseCount> odds{};  // the week's odds, copied on RACE!
     std::string status = kCalcStatusReset;
-    std::string choice = kCalcChoiceReset;
+    int horse = 0;                    // the horse chosen, 1..6; 0 until chosen
     std::string stake;                // empty until drawn
     std::string coin;                 // the medium level's coin, 1..10
     bool continueEnabled = false;
@@ -97,7 +106,7 @@ struct GameState {
     ComputerPlayer computer;
     std::array<int, kHorseCount> odds{};      // 1..100 once drawn; 0 before
     std::array<BetLine, kSlotCount> record;   // the week's race record, one line per slot
-    BetLine computerRecord{"50", "0", "0", "50"};
+    BetLine computerRecord{kStartingMoney, "0", "0", kStartingMoney};
     std::array<int, kHorseCount> winCounts{};
     std::string currency = "\u00a3";          // "£", "$" or "€"
 

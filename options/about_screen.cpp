@@ -5,7 +5,6 @@
 #include <QPalette>
 #include <QPushButton>
 
-#include "betting/betting_screen.h"
 #include "screens/look.h"
 #include "screens/screens.h"
 
@@ -44,7 +43,7 @@ const std::array<Line, 11> kLines{{
 }  // namespace
 
 AboutScreen::AboutScreen(Screens& screens)
-    : Screen(screens, QStringLiteral("aboutgame"), QStringLiteral("About"), 4605, 4890)
+    : Screen(screens, ScreenId::aboutgame, QStringLiteral("About"), 4605, 4890)
 {
     setWindowIcon(QIcon(QStringLiteral(":/about.png")));
     for (const Line& line : kLines) {
@@ -53,7 +52,6 @@ AboutScreen::AboutScreen(Screens& screens)
         QPalette palette = label->palette();
         palette.setColor(QPalette::WindowText, line.red ? kRed : kBlue);
         label->setPalette(palette);
-        Label[line.number] = label;
     }
     Command1 = makeButton(this, QStringLiteral("Command1"), QStringLiteral("OK"), 1560, 4320, 1575, 495);
     connect(Command1, &QPushButton::clicked, this, &AboutScreen::Command1Click);
@@ -62,8 +60,8 @@ AboutScreen::AboutScreen(Screens& screens)
 
 void AboutScreen::Command1Click()
 {
-    screens_.hide(*this);
-    screens_.show(screens_.betit());
+    screens_.hide(ScreenId::aboutgame);
+    screens_.show(ScreenId::betit);
 }
 
 }  // namespace furlox

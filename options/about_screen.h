@@ -1,9 +1,6 @@
 #pragma once
-#include <array>
-
 #include "screens/screen.h"
 
-class QLabel;
 class QPushButton;
 
 namespace furlox {
@@ -14,11 +11,11 @@ class AboutScreen : public Screen {
 public:
     explicit AboutScreen(Screens& screens);
 
-    std::array<QLabel*, 13> Label{};  // Label[1] .. Label[10], Label[12]
-    QPushButton* Command1 = nullptr;  // "OK"
-
-public slots:
+private slots:
     void Command1Click();
+
+private:
+    QPushButton* Command1 = nullptr;  // "OK"
 };
 
 }  // namespace furlox

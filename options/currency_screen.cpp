@@ -4,44 +4,56 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "betting/betting_screen.h"
-#include "computer/calc_screen.h"
 #include "options/options_rules.h"
 #include "screens/look.h"
 #include "screens/screens.h"
 
 namespace furlox {
 
+namespace {
+
+struct Sign {
+    const char* caption;
+    const char* sign;
+    int top, width;
+};
+
+constexpr std::array<Sign, 3> kSigns{{
+    {"\u00a3 (Pounds)", "\u00a3", 240, 2295},
+    {"$ (Dollars)", "$", 600, 2415},
+    {"\u20ac (Euros)", "\u20ac", 960, 2775},
+}};
+
+}  // namespace
+
 CurrencyScreen::CurrencyScreen(Screens& screens)
-    : Screen(screens, QStringLiteral("currencyed"), QStringLiteral("Change the Currency"), 1470, 1950)
+    : Screen(screens, ScreenId::currencyed, QStringLiteral("Change the Currency"), 1470, 1950)
 {
-    Option1 = makeOption(this, QStringLiteral("Option1"), QStringLiteral("\u00a3 (Pounds)"), 120, 240, 2295, 255);
-    Option2 = makeOption(this, QStringLiteral("Option2"), QStringLiteral("$ (Dollars)"), 120, 600, 2415, 255);
-    Option3 = makeOption(this, QStringLiteral("Option3"), QStringLiteral("\u20ac (Euros)"), 120, 960, 2775, 255);
-    Command1 = makeButton(this, QStringLiteral("Command1"), QStringLiteral("Apply"), 120, 1320, 1215, 495);
-
     // One group: none chosen at first, then at most one.
-    group_ = new QButtonGroup(this);
-    group_->addButton(Option1);
-    group_->addButton(Option2);
-    group_->addButton(Option3);
-
+    auto* group = new QButtonGroup(this);
+    for (std::size_t i = 0; i < kSigns.size(); ++i) {
+        options_[i] = makeOption(this, QStringLiteral("Option%1").arg(i + 1), QString::fromUtf8(kSigns[i].caption), 120,
+                                 kSigns[i].top, kSigns[i].width, 255);
+        group->addButton(options_[i]);
+    }
+    oneTabStop({options_.begin(), options_.end()});
+    Command1 = makeButton(this, QStringLiteral("Command1"), QStringLiteral("Apply"), 120, 1320, 1215, 495);
     connect(Command1, &QPushButton::clicked, this, &CurrencyScreen::Command1Click);
 }
 
 void CurrencyScreen::Command1Click()
 {
-    screens_.show(screens_.betit());
-    screens_.hide(*this);
-    const std::string sign = Option1->isChecked()   ? "\u00a3"
-                             : Option2->isChecked() ? "$"
-                             : Option3->isChecked() ? "\u20ac"
-                                                    : "";
+    screens_.show(ScreenId::betit);
+    screens_.hide(ScreenId::currencyed);
+    std::string sign;
+    for (std::size_t i = 0; i < kSigns.size(); ++i)
+        if (options_[i]->isChecked())
+            sign = kSigns[i].sign;
     if (sign.empty())
         return;
     applyCurrency(state_, sign);
     // The computer's screen carries the sign too; it exists from here on.
-    screens_.computercalculation();
+    screens_.get(ScreenId::computercalculation);
     screens_.refreshAll();
 }
 

@@ -1,7 +1,8 @@
 #pragma once
+#include <array>
+
 #include "screens/screen.h"
 
-class QButtonGroup;
 class QPushButton;
 class QRadioButton;
 
@@ -13,16 +14,12 @@ class CurrencyScreen : public Screen {
 public:
     explicit CurrencyScreen(Screens& screens);
 
-    QRadioButton* Option1 = nullptr;  // pounds
-    QRadioButton* Option2 = nullptr;  // dollars
-    QRadioButton* Option3 = nullptr;  // euros
-    QPushButton* Command1 = nullptr;  // "Apply"
-
-public slots:
+private slots:
     void Command1Click();
 
 private:
-    QButtonGroup* group_ = nullptr;
+    std::array<QRadioButton*, 3> options_{};  // Option1 pounds, Option2 dollars, Option3 euros
+    QPushButton* Command1 = nullptr;           // "Apply"
 };
 
 }  // namespace furlox

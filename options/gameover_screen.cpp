@@ -10,7 +10,7 @@
 namespace furlox {
 
 GameOverScreen::GameOverScreen(Screens& screens)
-    : Screen(screens, QStringLiteral("gameover"), QStringLiteral("Game Over"), 2115, 1200)
+    : Screen(screens, ScreenId::gameover, QStringLiteral("Game Over"), 2115, 1200)
 {
     setFont(displayFont(24));
     Label1 = makeLabel(this, QStringLiteral("Label1"), QStringLiteral("Game Over"), 120, 0, 1935, 615);

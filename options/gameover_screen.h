@@ -12,11 +12,12 @@ class GameOverScreen : public Screen {
 public:
     explicit GameOverScreen(Screens& screens);
 
+private slots:
+    void Command1Click();
+
+private:
     QLabel* Label1 = nullptr;         // "Game Over"
     QPushButton* Command1 = nullptr;  // "Quit Game"
-
-public slots:
-    void Command1Click();
 };
 
 }  // namespace furlox

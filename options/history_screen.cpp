@@ -4,7 +4,6 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "betting/betting_screen.h"
 #include "screens/look.h"
 #include "screens/screens.h"
 
@@ -30,24 +29,24 @@ constexpr std::array<Row, 6> kRows{{
 }  // namespace
 
 HistoryScreen::HistoryScreen(Screens& screens)
-    : Screen(screens, QStringLiteral("horsehistory"), QStringLiteral("Furlox History"), 4680, 3330)
+    : Screen(screens, ScreenId::horsehistory, QStringLiteral("Furlox History"), 4680, 3330)
 {
-    Label[1] = makeLabel(this, QStringLiteral("Label1"),
+    makeLabel(this, QStringLiteral("Label1"),
                          QStringLiteral("Below are the number of times a Furlox has won a race in this particular game"),
                          120, 120, 4335, 495);
     for (int h = 1; h <= kHorseCount; ++h) {
         const Row& row = kRows[h - 1];
-        Label[h + 1] = makeLabel(this, QStringLiteral("Label%1").arg(h + 1), QStringLiteral("Furlox %1").arg(h), 120,
-                                 row.top, row.nameWidth, 255);
-        win[h] = makeLabel(this, QStringLiteral("win%1").arg(h), QStringLiteral("0"), row.countLeft, row.top,
-                           row.countWidth, 255);
-        win[h]->setAlignment(Qt::AlignRight | Qt::AlignTop);
+        makeLabel(this, QStringLiteral("Label%1").arg(h + 1), QStringLiteral("Furlox %1").arg(h), 120, row.top,
+                  row.nameWidth, 255);
+        win[h - 1] = makeLabel(this, QStringLiteral("win%1").arg(h), QStringLiteral("0"), row.countLeft, row.top,
+                               row.countWidth, 255);
+        win[h - 1]->setAlignment(Qt::AlignRight | Qt::AlignTop);
     }
     for (int n = 1; n <= 5; ++n) {
         const int y = 840 + 360 * (n - 1);
-        Line[n] = makeLine(this, QStringLiteral("Line%1").arg(n), 120, y, 4560, y);
+        makeLine(this, QStringLiteral("Line%1").arg(n), 120, y, 4560, y);
     }
-    Line[6] = makeLine(this, QStringLiteral("Line6"), 1080, 600, 1080, 2640);
+    makeLine(this, QStringLiteral("Line6"), 1080, 600, 1080, 2640);
     Command1 = makeButton(this, QStringLiteral("Command1"), QStringLiteral("OK"), 1800, 2760, 1095, 495);
     connect(Command1, &QPushButton::clicked, this, &HistoryScreen::Command1Click);
     setEscapeButton(Command1);
@@ -59,14 +58,14 @@ void HistoryScreen::showRecord()
 {
     for (int h = 1; h <= kHorseCount; ++h) {
         const QString wins = QString::number(state_.winCounts[h - 1]);
-        showValue(win[h], wins, QStringLiteral("Furlox %1 wins: %2").arg(h).arg(wins));
+        showValue(win[h - 1], wins, QStringLiteral("Furlox %1 wins: %2").arg(h).arg(wins));
     }
 }
 
 void HistoryScreen::Command1Click()
 {
-    screens_.hide(*this);
-    screens_.show(screens_.betit());
+    screens_.hide(ScreenId::horsehistory);
+    screens_.show(ScreenId::betit);
 }
 
 }  // namespace furlox

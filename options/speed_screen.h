@@ -1,11 +1,7 @@
 #pragma once
-#include <array>
-
 #include "screens/screen.h"
 
-class QLabel;
 class QLineEdit;
-class QPushButton;
 
 namespace furlox {
 
@@ -15,32 +11,15 @@ class SpeedScreen : public Screen {
 public:
     explicit SpeedScreen(Screens& screens);
 
-    // Puts the interval in force into the field; the menu calls it on opening.
-    void fillField();
+protected:
+    // Opening the screen fills the field with the interval in force.
+    void showEvent(QShowEvent* event) override;
 
-    QLabel* Label1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QLineEdit* Text1 = nullptr;       // the number being entered; screen-only
-    QPushButton* Command12 = nullptr; // "Clear"
-    std::array<QPushButton*, 12> Command{};  // Command[2] .. Command[11]: digits 1..9, then 0
-    QPushButton* Command1 = nullptr;  // "Apply Speed Change"
-
-public slots:
+private slots:
     void Command1Click();
-    void Command2Click();
-    void Command3Click();
-    void Command4Click();
-    void Command5Click();
-    void Command6Click();
-    void Command7Click();
-    void Command8Click();
-    void Command9Click();
-    void Command10Click();
-    void Command11Click();
-    void Command12Click();
 
 private:
-    void appendDigit(char digit);
+    QLineEdit* Text1 = nullptr;  // the number being entered; screen-only
 };
 
 }  // namespace furlox

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "betting/betting_rules.h"
 #include "core/number_text.h"
+#include "core/odds.h"
 
 namespace furlox {
 
@@ -124,8 +124,10 @@ bool nextWeek(GameState& state, Random& random)
     race.pauseCaption = "PAUSE GAME";
     race.paused = false;
     race.pauseEnabled = true;
-    for (int p = 1; p <= kSlotCount; ++p)
-        stakeChanged(state, p, "0");
+    // Writing "0" into every stake box changes each of them: RACE! is on.
+    for (auto& slot : state.players)
+        slot.stake = "0";
+    state.betting.raceButtonsEnabled = true;
     return !anyoneLeft;
 }
 

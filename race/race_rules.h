@@ -6,9 +6,7 @@
 
 namespace furlox {
 
-inline constexpr int kStartPosition = 240;   // twips
-inline constexpr int kStep = 120;            // twips per move
-inline constexpr int kFinishPosition = 7080; // a horse whose move lands here wins
+inline constexpr int kStep = 120;  // twips per move
 
 // GO!: the six horse timers start.
 void startRace(GameState& state);

@@ -7,8 +7,6 @@
 #include <QStatusBar>
 #include <QTimer>
 
-#include "betting/betting_screen.h"
-#include "options/gameover_screen.h"
 #include "race/race_rules.h"
 #include "screens/look.h"
 #include "screens/screens.h"
@@ -53,7 +51,7 @@ void paintGreen(QLabel* label)
 }  // namespace
 
 RaceScreen::RaceScreen(Screens& screens)
-    : Screen(screens, QStringLiteral("ingame"), QStringLiteral("Trackside"), kClientWidth, kClientHeight)
+    : Screen(screens, ScreenId::ingame, QStringLiteral("Trackside"), kClientWidth, kClientHeight)
 {
     // Made bottom first: later siblings paint over earlier ones.
     Shape1 = new Shape(this);
@@ -73,17 +71,19 @@ RaceScreen::RaceScreen(Screens& screens)
         markDecoration(Label1[i]);
     }
     for (int horse = 1; horse <= kHorseCount; ++horse) {
-        QLabel* number = makeLabel(this, QStringLiteral("Label%1").arg(horse + 1), QString::number(horse), 120,
-                                   kLaneNumberTop + kLaneSpacing * (horse - 1), 135, 255);
-        paintGreen(number);
-        Label[horse + 1] = number;
+        Horse& h = horses_[horse - 1];
+        h.lane = makeLabel(this, QStringLiteral("Label%1").arg(horse + 1), QString::number(horse), 120,
+                           kLaneNumberTop + kLaneSpacing * (horse - 1), 135, 255);
+        paintGreen(h.lane);
     }
     for (int horse = 1; horse <= kHorseCount; ++horse) {
-        QLabel* picture = makeLabel(this, QStringLiteral("Image%1").arg(horse), QString(), kStartPosition,
-                                    kHorseTop + kLaneSpacing * (horse - 1), 720, 630);
-        picture->setPixmap(loadPicture(QStringLiteral(":/horse%1.png").arg(horse)));
-        picture->setAccessibleName(fromUtf8(horseLabel(horse)));
-        Image[horse] = picture;
+        Horse& h = horses_[horse - 1];
+        h.picture = makeLabel(this, QStringLiteral("Image%1").arg(horse), QString(), kStartPosition,
+                              kHorseTop + kLaneSpacing * (horse - 1), 720, 630);
+        h.picture->setPixmap(loadPicture(QStringLiteral(":/horse%1.png").arg(horse)));
+        h.picture->setAccessibleName(fromUtf8(horseLabel(horse)));
+        h.timer = makeTimer(this, QStringLiteral("Timer%1").arg(horse), state_.race.tickInterval, true);
+        connect(h.timer, &QTimer::timeout, this, [this, horse] { TimerTick(horse); });
     }
     Line1 = makeLine(this, QStringLiteral("Line1"), 0, 6000, 8160, 6000);
 
@@ -108,32 +108,20 @@ RaceScreen::RaceScreen(Screens& screens)
     StatusBar1->setGeometry(tw(0), tw(6945), tw(8145), tw(255));
     // The one text, placed by hand: the bar's own layout keeps a top margin
     // that would clip the descenders in a bar only 17 pixels high.
-    statusLabel_ = new QLabel(StatusBar1);
-    statusLabel_->setTextFormat(Qt::PlainText);
-    statusLabel_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    statusLabel_->setGeometry(2, 0, StatusBar1->width() - 4, StatusBar1->height());
-
-    for (int horse = 1; horse <= kHorseCount; ++horse)
-        Timer[horse] = makeTimer(this, QStringLiteral("Timer%1").arg(horse), state_.race.tickInterval, true);
+    statusText_ = new QLabel(StatusBar1);
+    statusText_->setTextFormat(Qt::PlainText);
+    statusText_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    statusText_->setGeometry(2, 0, StatusBar1->width() - 4, StatusBar1->height());
 
     connect(Command1, &QPushButton::clicked, this, &RaceScreen::Command1Click);
     connect(Command2, &QPushButton::clicked, this, &RaceScreen::Command2Click);
     connect(Command3, &QPushButton::clicked, this, &RaceScreen::Command3Click);
-    connect(Timer[1], &QTimer::timeout, this, &RaceScreen::Timer1Tick);
-    connect(Timer[2], &QTimer::timeout, this, &RaceScreen::Timer2Tick);
-    connect(Timer[3], &QTimer::timeout, this, &RaceScreen::Timer3Tick);
-    connect(Timer[4], &QTimer::timeout, this, &RaceScreen::Timer4Tick);
-    connect(Timer[5], &QTimer::timeout, this, &RaceScreen::Timer5Tick);
-    connect(Timer[6], &QTimer::timeout, this, &RaceScreen::Timer6Tick);
-
     refresh();
 }
 
-QString RaceScreen::statusText() const { return statusLabel_->text(); }
-
 void RaceScreen::placeHorse(int horse)
 {
-    QLabel* picture = Image[horse];
+    QLabel* picture = horses_[horse - 1].picture;
     picture->move(tw(state_.race.positions[horse - 1]), picture->y());
 }
 
@@ -142,16 +130,17 @@ void RaceScreen::showRecord()
     const RaceScreenState& race = state_.race;
     for (int horse = 1; horse <= kHorseCount; ++horse)
         placeHorse(horse);
+    // Focus goes to NEXT WEEK when the race ends: it carries the winner,
+    // written before the focus arrives so that it is read with it.
+    Command2->setAccessibleDescription(fromUtf8(race.status));
     // GO! covers PAUSE, and both cover NEXT WEEK; only the top one is shown.
     showStack({{Command1, race.goVisible, race.goEnabled},
                {Command3, race.pauseVisible, race.pauseEnabled},
                {Command2, race.nextVisible, race.nextEnabled}});
     Command3->setText(literalCaption(fromUtf8(race.pauseCaption)));
-    statusLabel_->setText(fromUtf8(race.status));
-    // Focus goes to NEXT WEEK when the race ends: it carries the winner.
-    Command2->setAccessibleDescription(fromUtf8(race.status));
+    statusText_->setText(fromUtf8(race.status));
     for (int horse = 1; horse <= kHorseCount; ++horse) {
-        QTimer* timer = Timer[horse];
+        QTimer* timer = horses_[horse - 1].timer;
         // setInterval would restart a running timer; the speed only changes
         // between races, while the timers are off.
         if (!timer->isActive() && timer->interval() != race.tickInterval)
@@ -175,12 +164,12 @@ void RaceScreen::Command3Click()
 void RaceScreen::Command2Click()
 {
     const bool gameOver = nextWeek(state_, screens_.random());
-    screens_.hide(*this);
+    screens_.hide(ScreenId::ingame);
     if (gameOver) {
-        screens_.hide(screens_.betit());
-        screens_.show(screens_.gameover());
+        screens_.hide(ScreenId::betit);
+        screens_.show(ScreenId::gameover);
     } else {
-        screens_.show(screens_.betit());
+        screens_.show(ScreenId::betit);
     }
     screens_.refreshAll();
 }
@@ -188,7 +177,7 @@ void RaceScreen::Command2Click()
 // Like a game loop: the rule takes the step, the screen moves one picture.
 // The winning step changes far more (buttons, status, the settled money),
 // so then every screen catches up with the record.
-void RaceScreen::horseTicked(int horse)
+void RaceScreen::TimerTick(int horse)
 {
     const TickResult result = horseTick(state_, horse, screens_.random());
     if (result.won)
@@ -196,12 +185,5 @@ void RaceScreen::horseTicked(int horse)
     else if (result.moved)
         placeHorse(horse);
 }
-
-void RaceScreen::Timer1Tick() { horseTicked(1); }
-void RaceScreen::Timer2Tick() { horseTicked(2); }
-void RaceScreen::Timer3Tick() { horseTicked(3); }
-void RaceScreen::Timer4Tick() { horseTicked(4); }
-void RaceScreen::Timer5Tick() { horseTicked(5); }
-void RaceScreen::Timer6Tick() { horseTicked(6); }
 
 }  // namespace furlox

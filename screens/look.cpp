@@ -173,6 +173,7 @@ QFrame* makeLine(QWidget* parent, const QString& name, int x1, int y1, int x2, i
     QPalette palette = line->palette();
     palette.setColor(QPalette::Window, Qt::black);
     line->setPalette(palette);
+    markDecoration(line);
     return line;
 }
 

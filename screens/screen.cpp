@@ -10,11 +10,11 @@
 
 namespace furlox {
 
-Screen::Screen(Screens& screens, const QString& name, const QString& caption, int clientWidth,
-               int clientHeight, Frame frame)
+Screen::Screen(Screens& screens, ScreenId id, const QString& caption, int clientWidth, int clientHeight,
+               Frame frame)
     : QWidget(nullptr), screens_(screens), state_(screens.state())
 {
-    setObjectName(name);
+    setObjectName(QString::fromLatin1(screenTable()[static_cast<std::size_t>(id)].name));
     setWindowTitle(caption);
     if (frame == Frame::None)
         setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);

@@ -4,6 +4,9 @@
 // requests (a screen is left only through its own buttons).
 #include <QWidget>
 
+#include "core/game_state.h"
+#include "screens/screen_id.h"
+
 class QAbstractButton;
 
 namespace furlox {
@@ -15,8 +18,9 @@ class Screen : public QWidget {
     Q_OBJECT
 public:
     enum class Frame { Dialog, None };
-    Screen(Screens& screens, const QString& name, const QString& caption, int clientWidth,
-           int clientHeight, Frame frame = Frame::Dialog);
+    // The screen's object name is its name in the screen table.
+    Screen(Screens& screens, ScreenId id, const QString& caption, int clientWidth, int clientHeight,
+           Frame frame = Frame::Dialog);
 
     // Shows the record's current values; called on show and after handlers.
     // Focus never stays on a control that went away: it moves on to the

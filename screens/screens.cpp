@@ -3,19 +3,7 @@
 #include <QApplication>
 #include <QTimer>
 
-#include "betting/betting_screen.h"
-#include "computer/calc_screen.h"
-#include "options/about_screen.h"
-#include "options/currency_screen.h"
-#include "options/gameover_screen.h"
-#include "options/history_screen.h"
-#include "options/speed_screen.h"
-#include "race/race_screen.h"
-#include "screens/title_screen.h"
-#include "setup/course_screen.h"
-#include "setup/difficulty_screen.h"
-#include "setup/names_screen.h"
-#include "setup/selectpl_screen.h"
+#include "screens/screen.h"
 
 // Resources compiled into a static library must be registered by hand.
 static void registerPictures() { Q_INIT_RESOURCE(assets); }
@@ -41,31 +29,21 @@ Screens::~Screens()
         silence(*screen);
 }
 
-template <typename T>
-T& Screens::get(std::unique_ptr<T>& slot)
+Screen& Screens::get(ScreenId id)
 {
+    Q_ASSERT(id != ScreenId::count);
+    auto& slot = screens_[static_cast<std::size_t>(id)];
     if (!slot) {
-        slot = std::make_unique<T>(*this);
+        slot = screenTable()[static_cast<std::size_t>(id)].make(*this);
         created_.push_back(slot.get());
     }
     return *slot;
 }
 
-TitleScreen& Screens::title() { return get(title_); }
-SelectPlayersScreen& Screens::selectpl() { return get(selectpl_); }
-DifficultyScreen& Screens::computerdifficulty() { return get(computerdifficulty_); }
-NamesScreen& Screens::plname() { return get(plname_); }
-BettingScreen& Screens::betit() { return get(betit_); }
-CalcScreen& Screens::computercalculation() { return get(computercalculation_); }
-CourseScreen& Screens::racecourse() { return get(racecourse_); }
-RaceScreen& Screens::ingame() { return get(ingame_); }
-GameOverScreen& Screens::gameover() { return get(gameover_); }
-HistoryScreen& Screens::horsehistory() { return get(horsehistory_); }
-SpeedScreen& Screens::gspeed() { return get(gspeed_); }
-CurrencyScreen& Screens::currencyed() { return get(currencyed_); }
-AboutScreen& Screens::aboutgame() { return get(aboutgame_); }
+void Screens::start() { show(ScreenId::title); }
 
-void Screens::start() { show(title()); }
+void Screens::show(ScreenId id) { show(get(id)); }
+void Screens::hide(ScreenId id) { hide(get(id)); }
 
 void Screens::show(Screen& screen)
 {
@@ -95,7 +73,5 @@ void Screens::exitGame()
     else
         QApplication::exit(0);
 }
-
-std::vector<Screen*> Screens::created() const { return created_; }
 
 }  // namespace furlox

@@ -1,30 +1,27 @@
 #pragma once
 // The screen catalogue: makes each window at its first use, keeps it for
 // the life of the process, and carries out the hand-overs between them.
+#include <array>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "core/game_state.h"
 #include "core/random.h"
-
-class QWidget;
+#include "screens/screen_id.h"
 
 namespace furlox {
 
 class Screen;
-class TitleScreen;
-class SelectPlayersScreen;
-class DifficultyScreen;
-class NamesScreen;
-class CourseScreen;
-class BettingScreen;
-class RaceScreen;
-class CalcScreen;
-class SpeedScreen;
-class CurrencyScreen;
-class HistoryScreen;
-class GameOverScreen;
-class AboutScreen;
+class Screens;
+
+// One row of the screen table: the id, the screen's name, and how to make it.
+struct ScreenEntry {
+    ScreenId id;
+    const char* name;
+    std::unique_ptr<Screen> (*make)(Screens&);
+};
+const std::array<ScreenEntry, kScreenCount>& screenTable();
 
 class Screens {
 public:
@@ -36,25 +33,21 @@ public:
     GameState& state() { return state_; }
     Random& random() { return random_; }
 
-    TitleScreen& title();
-    SelectPlayersScreen& selectpl();
-    DifficultyScreen& computerdifficulty();
-    NamesScreen& plname();
-    // Creating the betting screen sets it up: horse 1 everywhere, first odds.
-    BettingScreen& betit();
-    CalcScreen& computercalculation();
-    CourseScreen& racecourse();
-    RaceScreen& ingame();
-    GameOverScreen& gameover();
-    HistoryScreen& horsehistory();
-    SpeedScreen& gspeed();
-    CurrencyScreen& currencyed();
-    AboutScreen& aboutgame();
+    // The screen, made (and, for the betting screen, set up) on first use.
+    Screen& get(ScreenId id);
+    // Tests and tools that know the class may ask for it.
+    template <typename T>
+    T& as(ScreenId id)
+    {
+        return static_cast<T&>(get(id));
+    }
 
     // Start-up: the splash alone.
     void start();
 
     // One step of a hand-over. Showing is never modal.
+    void show(ScreenId id);
+    void hide(ScreenId id);
     void show(Screen& screen);
     void hide(Screen& screen);
 
@@ -66,31 +59,15 @@ public:
     // Tests replace the ending of the process with a hook of their own.
     void setExitHook(std::function<void()> hook) { exitHook_ = std::move(hook); }
 
-    // Every screen made so far, for tests and the screenshot tool.
-    std::vector<Screen*> created() const;
+    // Every screen made so far, in the order they were made.
+    std::vector<Screen*> created() const { return created_; }
 
 private:
-    template <typename T>
-    T& get(std::unique_ptr<T>& slot);
-
     GameState& state_;
     Random& random_;
     std::function<void()> exitHook_;
+    std::array<std::unique_ptr<Screen>, kScreenCount> screens_;
     std::vector<Screen*> created_;
-
-    std::unique_ptr<TitleScreen> title_;
-    std::unique_ptr<SelectPlayersScreen> selectpl_;
-    std::unique_ptr<DifficultyScreen> computerdifficulty_;
-    std::unique_ptr<NamesScreen> plname_;
-    std::unique_ptr<BettingScreen> betit_;
-    std::unique_ptr<CalcScreen> computercalculation_;
-    std::unique_ptr<CourseScreen> racecourse_;
-    std::unique_ptr<RaceScreen> ingame_;
-    std::unique_ptr<GameOverScreen> gameover_;
-    std::unique_ptr<HistoryScreen> horsehistory_;
-    std::unique_ptr<SpeedScreen> gspeed_;
-    std::unique_ptr<CurrencyScreen> currencyed_;
-    std::unique_ptr<AboutScreen> aboutgame_;
 };
 
 }  // namespace furlox

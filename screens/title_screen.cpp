@@ -5,16 +5,17 @@
 
 #include "screens/look.h"
 #include "screens/screens.h"
-#include "setup/selectpl_screen.h"
 
 namespace furlox {
 
 TitleScreen::TitleScreen(Screens& screens)
-    : Screen(screens, QStringLiteral("title"), QString(), 6735, 4500, Frame::None)
+    : Screen(screens, ScreenId::title, QString(), 6735, 4500, Frame::None)
 {
     Image1 = makeLabel(this, QStringLiteral("Image1"), QString(), 0, 0, 6750, 4500);
     Image1->setPixmap(loadPicture(QStringLiteral(":/title.png")));
     Image1->setAccessibleName(QStringLiteral("Furlox"));
+    // The splash has no title bar; a screen reader still gets a name.
+    setAccessibleName(QStringLiteral("Furlox"));
 
     // The splash timer runs from the moment the window exists. A precise
     // timer: a coarse one may fire up to 5% early, cutting the splash short.
@@ -25,8 +26,8 @@ TitleScreen::TitleScreen(Screens& screens)
 
 void TitleScreen::Timer1Tick()
 {
-    screens_.show(screens_.selectpl());
-    screens_.hide(*this);
+    screens_.show(ScreenId::selectpl);
+    screens_.hide(ScreenId::title);
     Timer1->stop();
 }
 

@@ -12,11 +12,12 @@ class TitleScreen : public Screen {
 public:
     explicit TitleScreen(Screens& screens);
 
-    QLabel* Image1;
-    QTimer* Timer1;
-
-public slots:
+private slots:
     void Timer1Tick();
+
+private:
+    QLabel* Image1 = nullptr;
+    QTimer* Timer1 = nullptr;
 };
 
 }  // namespace furlox

@@ -4,7 +4,6 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "race/race_screen.h"
 #include "screens/look.h"
 #include "screens/screens.h"
 #include "setup/setup_rules.h"
@@ -12,7 +11,7 @@
 namespace furlox {
 
 CourseScreen::CourseScreen(Screens& screens)
-    : Screen(screens, QStringLiteral("racecourse"), QStringLiteral("Today's Race....."), 2775, 1320)
+    : Screen(screens, ScreenId::racecourse, QStringLiteral("Today's Race....."), 2775, 1320)
 {
     // Both labels are wider than the window and start left of it, so their
     // centred text sits in the middle of the window.
@@ -45,8 +44,8 @@ void CourseScreen::Timer1Tick()
 void CourseScreen::Command1Click()
 {
     leaveCourse(state_);
-    screens_.hide(*this);
-    screens_.show(screens_.ingame());
+    screens_.hide(ScreenId::racecourse);
+    screens_.show(ScreenId::ingame);
     screens_.refreshAll();
 }
 

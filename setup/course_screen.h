@@ -12,16 +12,18 @@ class CourseScreen : public Screen {
     Q_OBJECT
 public:
     explicit CourseScreen(Screens& screens);
-    void showRecord() override;
 
-    QLabel* Label1;         // "Today's Race will be at:"
-    QLabel* Label2;         // the drawn course
-    QPushButton* Command1;  // "Continue"
-    QTimer* Timer1;         // draws the course once per showing
-
-public slots:
+private slots:
     void Command1Click();
     void Timer1Tick();
+
+private:
+    void showRecord() override;
+
+    QLabel* Label1 = nullptr;         // "Today's Race will be at:"
+    QLabel* Label2 = nullptr;         // the drawn course
+    QPushButton* Command1 = nullptr;  // "Continue"
+    QTimer* Timer1 = nullptr;         // draws the course once per showing
 };
 
 }  // namespace furlox

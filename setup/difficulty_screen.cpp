@@ -6,7 +6,6 @@
 
 #include "screens/look.h"
 #include "screens/screens.h"
-#include "setup/names_screen.h"
 #include "setup/setup_rules.h"
 
 namespace furlox {
@@ -16,35 +15,44 @@ constexpr int kClientWidth = 3120;
 // Outer heights 1320 and 2490 twips, less a 375-twip title bar.
 constexpr int kShortHeight = 945;
 constexpr int kTallHeight = 2115;
+
+struct Level {
+    const char* button;
+    const char* caption;
+    const char* level;
+    int left;
+};
+constexpr std::array<Level, 3> kLevels{{
+    {"Command2", "Easy", "easy", 120},
+    {"Command3", "Medium", "medium", 1080},
+    {"Command4", "Hard", "hard", 2040},
+}};
 }  // namespace
 
 DifficultyScreen::DifficultyScreen(Screens& screens)
-    : Screen(screens, QStringLiteral("computerdifficulty"), QStringLiteral("Please Select the Computer Difficulty"),
+    : Screen(screens, ScreenId::computerdifficulty, QStringLiteral("Please Select the Computer Difficulty"),
              kClientWidth, kShortHeight)
 {
+    for (std::size_t i = 0; i < kLevels.size(); ++i) {
+        const Level& level = kLevels[i];
+        levelButtons[i] = makeButton(this, QString::fromLatin1(level.button), QString::fromLatin1(level.caption),
+                                     level.left, 360, 975, 495);
+        connect(levelButtons[i], &QPushButton::clicked, this, [this, &level] { levelClick(level.level); });
+    }
+    // Made after the level buttons: the labels between them and Continue
+    // take no focus, so the Tab order runs Easy, Medium, Hard, Continue.
     Label1 = makeLabel(this, QStringLiteral("Label1"), QStringLiteral("Please select the computer difficulty:"), 240,
                        120, 2655, 255);
-    Command2 = makeButton(this, QStringLiteral("Command2"), QStringLiteral("Easy"), 120, 360, 975, 495);
-    Command3 = makeButton(this, QStringLiteral("Command3"), QStringLiteral("Medium"), 1080, 360, 975, 495);
-    Command4 = makeButton(this, QStringLiteral("Command4"), QStringLiteral("Hard"), 2040, 360, 975, 495);
+    Label2 = makeLabel(this, QStringLiteral("Label2"), QStringLiteral("difficulty"), 720, 2160, 1815, 255);
+    Label2->setVisible(false);
     Label3 = makeLabel(this, QStringLiteral("Label3"), QStringLiteral("You will be playing:"), 120, 960, 2775, 255);
     Label4 = makeLabel(this, QStringLiteral("Label4"), QString(), 120, 1200, 2895, 255);
     Command1 = makeButton(this, QStringLiteral("Command1"), QStringLiteral("Continue"), 600, 1560, 1935, 495);
     Command1->setEnabled(false);
-    Label2 = makeLabel(this, QStringLiteral("Label2"), QStringLiteral("difficulty"), 720, 2160, 1815, 255);
-    Label2->setVisible(false);
     Timer1 = makeTimer(this, QStringLiteral("Timer1"), 1);
 
     connect(Command1, &QPushButton::clicked, this, &DifficultyScreen::Command1Click);
-    connect(Command2, &QPushButton::clicked, this, &DifficultyScreen::Command2Click);
-    connect(Command3, &QPushButton::clicked, this, &DifficultyScreen::Command3Click);
-    connect(Command4, &QPushButton::clicked, this, &DifficultyScreen::Command4Click);
     connect(Timer1, &QTimer::timeout, this, &DifficultyScreen::Timer1Tick);
-
-    // The labels in between take no focus.
-    setTabOrder(Command2, Command3);
-    setTabOrder(Command3, Command4);
-    setTabOrder(Command4, Command1);
     refresh();
 }
 
@@ -54,11 +62,12 @@ void DifficultyScreen::showRecord()
     const int height = d.tall ? kTallHeight : kShortHeight;
     if (this->height() != tw(height))
         setClientSize(kClientWidth, height);
-    Command2->setEnabled(d.levelButtonsEnabled);
-    Command3->setEnabled(d.levelButtonsEnabled);
-    Command4->setEnabled(d.levelButtonsEnabled);
-    Label3->setVisible(d.nameVisible);
-    Label4->setVisible(d.nameVisible);
+    for (QPushButton* button : levelButtons)
+        button->setEnabled(d.levelButtonsEnabled);
+    // Below the short window's edge nothing is seen, nor reported as showing.
+    Label3->setVisible(d.nameVisible && d.tall);
+    Label4->setVisible(d.nameVisible && d.tall);
+    Command1->setVisible(d.tall);
     const QString name = fromUtf8(state_.computer.name);
     showValue(Label4, name, QStringLiteral("You will be playing: ") + name);
     Label2->setText(fromUtf8(state_.computer.level));
@@ -66,15 +75,11 @@ void DifficultyScreen::showRecord()
     setArmed(Timer1, d.timerArmed);
 }
 
-void DifficultyScreen::levelPicked(const char* level)
+void DifficultyScreen::levelClick(const char* level)
 {
     pickLevel(state_, level);
     screens_.refreshAll();
 }
-
-void DifficultyScreen::Command2Click() { levelPicked("easy"); }
-void DifficultyScreen::Command3Click() { levelPicked("medium"); }
-void DifficultyScreen::Command4Click() { levelPicked("hard"); }
 
 void DifficultyScreen::Timer1Tick()
 {
@@ -84,8 +89,8 @@ void DifficultyScreen::Timer1Tick()
 
 void DifficultyScreen::Command1Click()
 {
-    screens_.hide(*this);
-    screens_.show(screens_.plname());
+    screens_.hide(ScreenId::computerdifficulty);
+    screens_.show(ScreenId::plname);
     confirmOpponent(state_);
     screens_.refreshAll();
 }

@@ -1,4 +1,6 @@
 #pragma once
+#include <array>
+
 #include "screens/screen.h"
 
 class QLabel;
@@ -14,27 +16,23 @@ class DifficultyScreen : public Screen {
     Q_OBJECT
 public:
     explicit DifficultyScreen(Screens& screens);
-    void showRecord() override;
 
-    QLabel* Label1;
-    QPushButton* Command2;  // "Easy"
-    QPushButton* Command3;  // "Medium"
-    QPushButton* Command4;  // "Hard"
-    QLabel* Label3;         // "You will be playing:"
-    QLabel* Label4;         // the opponent's name
-    QPushButton* Command1;  // "Continue"
-    QLabel* Label2;         // never shown: holds the level
-    QTimer* Timer1;         // draws the name
-
-public slots:
+private slots:
     void Command1Click();
-    void Command2Click();
-    void Command3Click();
-    void Command4Click();
     void Timer1Tick();
 
 private:
-    void levelPicked(const char* level);
+    void showRecord() override;
+    // "Easy", "Medium", "Hard" (Command2 .. Command4).
+    void levelClick(const char* level);
+
+    QLabel* Label1 = nullptr;
+    std::array<QPushButton*, 3> levelButtons{};  // Command2, Command3, Command4
+    QLabel* Label3 = nullptr;         // "You will be playing:"
+    QLabel* Label4 = nullptr;         // the opponent's name
+    QPushButton* Command1 = nullptr;  // "Continue"
+    QLabel* Label2 = nullptr;         // never shown: holds the level
+    QTimer* Timer1 = nullptr;         // draws the name
 };
 
 }  // namespace furlox

@@ -15,23 +15,18 @@ class NamesScreen : public Screen {
     Q_OBJECT
 public:
     explicit NamesScreen(Screens& screens);
-    void showRecord() override;
 
-    QLineEdit* nameBox(int slot) const { return Text[slot]; }
-
-    std::array<QLabel*, 5> Label{};    // Label[1] .. Label[4]
-    std::array<QLineEdit*, 5> Text{};  // Text[1] .. Text[4]
-    QPushButton* Command1 = nullptr;   // "Lets Race!" / "Change It!"
-
-public slots:
+private slots:
     void Command1Click();
-    void Text1Change(const QString& text);
-    void Text2Change(const QString& text);
-    void Text3Change(const QString& text);
-    void Text4Change(const QString& text);
 
 private:
-    void nameTyped(int slot, const QString& text);
+    void showRecord() override;
+    // Any change of box Text1 .. Text4, typed or written by anyone.
+    void TextChange(int slot, const QString& text);
+
+    std::array<QLabel*, kSlotCount> Label{};    // Label[0] is Label1
+    std::array<QLineEdit*, kSlotCount> Text{};  // Text[0] is Text1
+    QPushButton* Command1 = nullptr;            // "Lets Race!" / "Change It!"
 };
 
 }  // namespace furlox

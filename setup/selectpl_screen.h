@@ -1,4 +1,6 @@
 #pragma once
+#include <array>
+
 #include "screens/screen.h"
 
 class QCheckBox;
@@ -15,21 +17,13 @@ class SelectPlayersScreen : public Screen {
 public:
     explicit SelectPlayersScreen(Screens& screens);
 
-    QLabel* Label1;
-    QPushButton* Command1;  // "1 Player"
-    QPushButton* Command2;
-    QPushButton* Command3;
-    QPushButton* Command4;  // "4 Players"
-    QCheckBox* Check1;      // keeps its tick between games
-
-public slots:
-    void Command1Click();
-    void Command2Click();
-    void Command3Click();
-    void Command4Click();
-
 private:
-    void countChosen(int count);
+    // "1 Player" .. "4 Players" (Command1 .. Command4).
+    void CommandClick(int count);
+
+    QLabel* Label1 = nullptr;
+    std::array<QPushButton*, kSlotCount> Command{};  // Command[0] is Command1
+    QCheckBox* Check1 = nullptr;                      // keeps its tick between games
 };
 
 }  // namespace furlox

@@ -8,7 +8,7 @@ AfterCount choosePlayerCount(GameState& state, int count, bool withComputer)
         state.computer.takesPart = true;
         state.betting.raceButton1Visible = false;
     } else {
-        state.computer.heading = "--Computer Not Playing--";
+        state.computer.heading = kComputerNotPlaying;
     }
     for (int k = 1; k <= kSlotCount; ++k) {
         const bool plays = k == 1 || k <= count;

@@ -9,19 +9,6 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "betting/betting_screen.h"
-#include "computer/calc_screen.h"
-#include "options/about_screen.h"
-#include "options/currency_screen.h"
-#include "options/gameover_screen.h"
-#include "options/history_screen.h"
-#include "options/speed_screen.h"
-#include "race/race_screen.h"
-#include "screens/title_screen.h"
-#include "setup/course_screen.h"
-#include "setup/difficulty_screen.h"
-#include "setup/names_screen.h"
-#include "setup/selectpl_screen.h"
 #include "support/test_support.h"
 
 using namespace furlox;
@@ -47,9 +34,9 @@ T* on(const QString& name)
 
 Screen* screenNamed(Game& g, const QString& name)
 {
-    for (Screen* s : g.screens.created())
-        if (s->objectName() == name)
-            return s;
+    for (const ScreenEntry& entry : screenTable())
+        if (name == QLatin1String(entry.name))
+            return &g.screens.get(entry.id);
     return nullptr;
 }
 
@@ -61,6 +48,19 @@ bool activeIs(Game& g, const QString& name)
 }
 
 void type(const QString& text) { QTest::keyClicks(QApplication::focusWidget(), text); }
+
+// What a widget's description was at the moment it got the focus: that is
+// when a screen reader reads it.
+class FocusSpy : public QObject {
+public:
+    QString heard;
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::FocusIn)
+            heard = described(static_cast<QWidget*>(watched));
+        return false;
+    }
+};
 
 QTimer* timer(Game& g, const QString& screen, const QString& name)
 {
@@ -100,6 +100,7 @@ void AccessibilityTest::wholeGameByKeysAlone()
 
     QVERIFY(activeIs(g, "computerdifficulty"));
     QCOMPARE(tabChain(), (QStringList{"Command2", "Command3", "Command4"}));
+    QVERIFY(!showing(on("Command1")) && !showing(on("Label4")));  // below the short window's edge
     press(Qt::Key_Tab);
     press(Qt::Key_Tab);
     press(Qt::Key_Enter);  // Hard, with the keypad's Enter
@@ -144,6 +145,7 @@ void AccessibilityTest::wholeGameByKeysAlone()
     press(Qt::Key_Space);
 
     QVERIFY(activeIs(g, "computercalculation"));
+    QCOMPARE(focused(), QString("Label4"));  // the status line, while nothing can be pressed
     QVERIFY(fireTimer(timer(g, "computercalculation", "Timer1")));
     QVERIFY(fireTimer(timer(g, "computercalculation", "Timer3")));
     g.random.pushDraw(50, 50);  // all in
@@ -170,9 +172,12 @@ void AccessibilityTest::wholeGameByKeysAlone()
     press(Qt::Key_Space);
     QCOMPARE(on<QPushButton>("Command3")->text(), QString("UNPAUSE GAME"));
     press(Qt::Key_Return);
+    FocusSpy spy;
+    on("Command2")->installEventFilter(&spy);
     for (int tick = 0; tick < 57; ++tick)
         QVERIFY(fireTimer(timer(g, "ingame", "Timer4")));  // odds 1: a step every tick
     QCOMPARE(focused(), QString("Command2"));
+    QCOMPARE(spy.heard, QString("Horse 4 (GREEN) Has Won!"));
     QCOMPARE(spoken(on("Command2")), QString("Go to the next week"));
     QCOMPARE(described(on("Command2")), QString("Horse 4 (GREEN) Has Won!"));
     QCOMPARE(tabChain(), QStringList{"Command2"});
@@ -242,8 +247,8 @@ void AccessibilityTest::wholeGameByKeysAlone()
 void AccessibilityTest::textSetByAnAssistiveToolIsWhatTheGameUses()
 {
     Game g;
-    g.screens.selectpl().show();
-    click(g.screens.selectpl().findChild<QPushButton*>("Command2"));
+    g.screens.show(ScreenId::selectpl);
+    click(control<QPushButton>(g.screens, ScreenId::selectpl, "Command2"));
     QWidget* names = screenNamed(g, "plname");
     QAccessible::queryAccessibleInterface(names->findChild<QLineEdit*>("Text2"))->setText(QAccessible::Value, "Zoe");
     g.screens.refreshAll();  // a refresh must not put the old name back
@@ -274,7 +279,7 @@ void AccessibilityTest::valuesAreReadWithTheirMeaning()
     Game g;
     GameState& s = g.state;
     Screens& screens = g.screens;
-    screens.betit();
+    screens.get(ScreenId::betit);
     s.odds = {57, 1, 100, 12, 3, 99};
     s.players[2].money = "42.5";
     s.computer.moneyShown = "12";
@@ -285,24 +290,24 @@ void AccessibilityTest::valuesAreReadWithTheirMeaning()
     s.race.status = "Status:- Game Paused";
     screens.refreshAll();
 
-    auto read = [&](QWidget* screen, const QString& control) { return spoken(screen->findChild<QWidget*>(control)); };
-    Screen* betit = &screens.betit();
-    QCOMPARE(read(betit, "Label21"), QString("Player 1 odds of Horse 1 (RED): 57 - 1"));
-    QCOMPARE(read(betit, "Label28(2)"), QString("Player 3 odds of Horse 3 (ORANGE): 100 - 1"));
-    QCOMPARE(read(betit, "Label29(5)"), QString("Player 4 odds of Horse 6 (PURPLE): 99 - 1"));
-    QCOMPARE(described(betit->findChild<QWidget*>("Option23")), QString("Odds 1 - 1"));  // player 4, horse 2
-    QCOMPARE(read(betit, "Label11"), QString("Player 3 money available: \u20ac42.5"));
-    QCOMPARE(read(betit, "Label32"), QString("Computer's money: \u20ac12"));
-    QCOMPARE(read(betit, "Text3"), QString("Player 3 amount to bet"));
-    QCOMPARE(read(&screens.horsehistory(), "win2"), QString("Furlox 2 wins: 3"));
-    QCOMPARE(read(&screens.racecourse(), "Label2"), QString("Today's Race will be at: QX Stadium"));
-    QCOMPARE(read(&screens.computercalculation(), "Label6"), QString("Computer will bet: \u20ac7"));
+    auto read = [&](ScreenId id, const QString& name) { return spoken(control(screens, id, name)); };
+    QCOMPARE(read(ScreenId::betit, "Label21"), QString("Player 1 odds of Horse 1 (RED): 57 - 1"));
+    QCOMPARE(read(ScreenId::betit, "Label28(2)"), QString("Player 3 odds of Horse 3 (ORANGE): 100 - 1"));
+    QCOMPARE(read(ScreenId::betit, "Label29(5)"), QString("Player 4 odds of Horse 6 (PURPLE): 99 - 1"));
+    QCOMPARE(described(control(screens, ScreenId::betit, "Option23")), QString("Odds 1 - 1"));  // player 4, horse 2
+    QCOMPARE(read(ScreenId::betit, "Label11"), QString("Player 3 money available: \u20ac42.5"));
+    QCOMPARE(read(ScreenId::betit, "Label32"), QString("Computer's money: \u20ac12"));
+    QCOMPARE(read(ScreenId::betit, "Text3"), QString("Player 3 amount to bet"));
+    QCOMPARE(read(ScreenId::horsehistory, "win2"), QString("Furlox 2 wins: 3"));
+    QCOMPARE(read(ScreenId::racecourse, "Label2"), QString("Today's Race will be at: QX Stadium"));
+    QCOMPARE(read(ScreenId::computercalculation, "Label6"), QString("Computer will bet: \u20ac7"));
     // Self-describing texts are read as shown, and follow every change.
-    QCOMPARE(spoken(screens.ingame().findChild<QWidget*>("StatusBar1")->findChild<QLabel*>()), QString("Status:- Game Paused"));
-    QCOMPARE(read(&screens.computercalculation(), "Label4"), QString("Calculating Horse Number......"));
+    QCOMPARE(spoken(control(screens, ScreenId::ingame, "StatusBar1")->findChild<QLabel*>()),
+             QString("Status:- Game Paused"));
+    QCOMPARE(read(ScreenId::computercalculation, "Label4"), QString("Calculating Horse Number......"));
     // Pictures say what they show; the rails are decoration, read as nothing.
-    QCOMPARE(read(&screens.ingame(), "Image5"), QString("Horse 5 (BLUE)"));
-    QWidget* rail = screens.ingame().findChild<QWidget*>("Label1(3)");
+    QCOMPARE(read(ScreenId::ingame, "Image5"), QString("Horse 5 (BLUE)"));
+    QWidget* rail = control(screens, ScreenId::ingame, "Label1(3)");
     QCOMPARE(QAccessible::queryAccessibleInterface(rail)->role(), QAccessible::Separator);
     QCOMPARE(spoken(rail), QString());
 }
@@ -310,17 +315,18 @@ void AccessibilityTest::valuesAreReadWithTheirMeaning()
 void AccessibilityTest::tabOrderOfTheSideScreens()
 {
     Game g;
-    Screen& speed = g.screens.gspeed();
+    Screen& speed = g.screens.get(ScreenId::gspeed);
     g.screens.show(speed);
     QVERIFY(QTest::qWaitForWindowActive(&speed));
     QCOMPARE(tabChain(), (QStringList{"Text1", "Command12", "Command2", "Command3", "Command4", "Command5", "Command6",
                                       "Command7", "Command8", "Command9", "Command10", "Command11", "Command1"}));
-    // Enter in the field applies, like "Apply Speed Change".
+    // The field opens with the speed in force, selected; Enter applies.
+    QCOMPARE(on<QLineEdit>("Text1")->selectedText(), QString("100"));
     type("70");
     press(Qt::Key_Return);
     QCOMPARE(g.state.race.tickInterval, 70);
 
-    Screen& about = g.screens.aboutgame();
+    Screen& about = g.screens.get(ScreenId::aboutgame);
     g.screens.show(about);
     QVERIFY(QTest::qWaitForWindowActive(&about));
     QCOMPARE(tabChain(), QStringList{"Command1"});
@@ -333,8 +339,8 @@ void AccessibilityTest::everyControlOnEveryScreenHasAName()
 {
     Game g;
     Screens& s = g.screens;
-    s.title(), s.selectpl(), s.computerdifficulty(), s.plname(), s.betit(), s.computercalculation();
-    s.racecourse(), s.ingame(), s.gameover(), s.horsehistory(), s.gspeed(), s.currencyed(), s.aboutgame();
+    for (const ScreenEntry& entry : screenTable())
+        s.get(entry.id);
     QStringList nameless;
     for (Screen* screen : s.created()) {
         for (QWidget* w : screen->findChildren<QWidget*>()) {
@@ -348,7 +354,7 @@ void AccessibilityTest::everyControlOnEveryScreenHasAName()
                 nameless << screen->objectName() + "." + w->objectName();
         }
     }
-    QCOMPARE(s.created().size(), std::size_t(13));
+    QCOMPARE(s.created().size(), kScreenCount);
     QVERIFY2(nameless.isEmpty(), qPrintable(nameless.join(", ")));
 }
 

@@ -1,6 +1,8 @@
 // RACE! and its stake checks, the stake boxes, the menu and a new game.
+#include <QAction>
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -8,11 +10,11 @@
 #include <QTimer>
 
 #include "betting/betting_rules.h"
-#include "betting/betting_screen.h"
 #include "screens/message_box.h"
 #include "support/test_support.h"
 
 using namespace furlox;
+using furlox::test::control;
 using furlox::test::Game;
 
 namespace {
@@ -26,6 +28,29 @@ GameState stateWith(const QStringList& money, const QStringList& stakes)
         s.players[i].stake = stakes.value(i, "0").toStdString();
     }
     return s;
+}
+
+// A control of the betting screen by its object name.
+template <typename T>
+T* betit(Screens& screens, const QString& name)
+{
+    return control<T>(screens, ScreenId::betit, name);
+}
+
+QPushButton* raceButton(Screens& screens, int button)
+{
+    return betit<QPushButton>(screens, QString("Command%1").arg(button));
+}
+
+// The stake box of slot 1..4.
+QLineEdit* stakeBox(Screens& screens, int slot) { return betit<QLineEdit>(screens, QString("Text%1").arg(slot)); }
+
+// The option button of slot 1..4 for horse 1..6: slot 1 numbers them
+// Option1..Option6 downwards, the others upwards (slot 2's horse 1 is Option12).
+QRadioButton* option(Screens& screens, int slot, int horse)
+{
+    const int number = slot == 1 ? horse : 6 * slot + 1 - horse;
+    return betit<QRadioButton>(screens, QString("Option%1").arg(number));
 }
 
 }  // namespace
@@ -182,9 +207,8 @@ void BettingTest::routes()
     game.state.computer.outOfMoney = computerBroke;
     game.state.betting.raceButton1Visible = button == 1;
     game.state.players[0].stake = "10";
-    BettingScreen& betit = game.screens.betit();
-    game.screens.show(betit);
-    test::click(button == 1 ? betit.Command1 : betit.Command2);
+    game.screens.show(ScreenId::betit);
+    test::click(raceButton(game.screens, button));
     QCOMPARE(game.state.record[0].stake, std::string("10"));  // recorded in every case
     const QList<QStringList> expected{{"betit"}, {"racecourse"}, {"computercalculation"}};
     QCOMPARE(game.visibleNames(), expected[route]);
@@ -197,22 +221,22 @@ void BettingTest::refusalShowsMessageAndFocusesBox()
     Game game;
     for (auto& p : game.state.players)
         p.canBet = true;
-    BettingScreen& betit = game.screens.betit();
-    game.screens.show(betit);
-    QVERIFY(QTest::qWaitForWindowActive(&betit));
-    test::typeInto(betit.stakeBox(2), "-5");
-    test::click(betit.Command1);
+    Screen& betting = game.screens.get(ScreenId::betit);
+    game.screens.show(ScreenId::betit);
+    QVERIFY(QTest::qWaitForWindowActive(&betting));
+    test::typeInto(stakeBox(game.screens, 2), "-5");
+    test::click(raceButton(game.screens, 1));
     QCOMPARE(game.messages, QStringList{"Player 2: You can't bet a negative amount - please enter 0 or more"});
     QCOMPARE(game.visibleNames(), QStringList{"betit"});
-    QTRY_VERIFY(betit.stakeBox(2)->hasFocus());
-    test::typeInto(betit.stakeBox(2), "5");
-    test::typeInto(betit.stakeBox(4), "many");
-    test::click(betit.Command1);
+    QTRY_VERIFY(stakeBox(game.screens, 2)->hasFocus());
+    test::typeInto(stakeBox(game.screens, 2), "5");
+    test::typeInto(stakeBox(game.screens, 4), "many");
+    test::click(raceButton(game.screens, 1));
     QCOMPARE(game.messages.last(), QString("Player 4: That is not a number - please enter the amount to bet"));
-    QTRY_VERIFY(betit.stakeBox(4)->hasFocus());
+    QTRY_VERIFY(stakeBox(game.screens, 4)->hasFocus());
     // Nothing on the screen changed.
-    QCOMPARE(betit.stakeBox(4)->text(), QString("many"));
-    QCOMPARE(betit.Label[5]->text(), QString("50"));
+    QCOMPARE(stakeBox(game.screens, 4)->text(), QString("many"));
+    QCOMPARE(betit<QLabel>(game.screens, "Label5")->text(), QString("50"));
 }
 
 void BettingTest::realMessageBoxHasTitleAndOneButton()
@@ -221,8 +245,8 @@ void BettingTest::realMessageBoxHasTitleAndOneButton()
     SeededRandom random(1);
     Screens screens(state, random);
     state.players[0].stake = "51";
-    BettingScreen& betit = screens.betit();
-    screens.show(betit);
+    Screen& betting = screens.get(ScreenId::betit);
+    screens.show(ScreenId::betit);
     QString title, text;
     int buttons = 0;
     QTimer::singleShot(0, [&] {
@@ -233,29 +257,28 @@ void BettingTest::realMessageBoxHasTitleAndOneButton()
         buttons = box->buttons().size();
         box->button(QMessageBox::Ok)->click();
     });
-    test::click(betit.Command1);
+    test::click(raceButton(screens, 1));
     QCOMPARE(title, QString("Furlox V3.1"));
     QCOMPARE(text, QString("Player 1: You don't have enough money - please enter a lower number"));
     QCOMPARE(buttons, 1);
-    QVERIFY(betit.isVisible());
+    QVERIFY(betting.isVisible());
 }
 
 void BettingTest::emptiedBoxSwitchesRaceOff()
 {
     Game game;
-    BettingScreen& betit = game.screens.betit();
-    game.screens.show(betit);
-    test::typeInto(betit.stakeBox(1), "");
-    QVERIFY(!betit.Command1->isEnabled());
-    QVERIFY(!betit.Command2->isEnabled());
+    game.screens.show(ScreenId::betit);
+    test::typeInto(stakeBox(game.screens, 1), "");
+    QVERIFY(!raceButton(game.screens, 1)->isEnabled());
+    QVERIFY(!raceButton(game.screens, 2)->isEnabled());
     // Any character in any box switches both back on, even with box 1 empty.
-    test::typeInto(betit.stakeBox(3), "x");
-    QVERIFY(betit.Command1->isEnabled());
-    QVERIFY(betit.Command2->isEnabled());
-    QCOMPARE(betit.stakeBox(1)->text(), QString());
+    test::typeInto(stakeBox(game.screens, 3), "x");
+    QVERIFY(raceButton(game.screens, 1)->isEnabled());
+    QVERIFY(raceButton(game.screens, 2)->isEnabled());
+    QCOMPARE(stakeBox(game.screens, 1)->text(), QString());
     // Only the changed box counts: emptying box 3 switches them off again.
-    QTest::keyClick(betit.stakeBox(3), Qt::Key_Backspace);
-    QVERIFY(!betit.Command1->isEnabled());
+    QTest::keyClick(stakeBox(game.screens, 3), Qt::Key_Backspace);
+    QVERIFY(!raceButton(game.screens, 1)->isEnabled());
 }
 
 void BettingTest::menuShortcutsWorkFromAStakeBox_data()
@@ -275,34 +298,34 @@ void BettingTest::menuShortcutsWorkFromAStakeBox()
     QFETCH(int, key);
     QFETCH(QString, screen);
     Game game;
-    BettingScreen& betit = game.screens.betit();
-    game.screens.show(betit);
-    QVERIFY(QTest::qWaitForWindowActive(&betit));
-    test::typeInto(betit.stakeBox(1), "12");
-    QTest::keyClick(betit.stakeBox(1), Qt::Key(key), Qt::ControlModifier);
+    Screen& betting = game.screens.get(ScreenId::betit);
+    game.screens.show(ScreenId::betit);
+    QVERIFY(QTest::qWaitForWindowActive(&betting));
+    test::typeInto(stakeBox(game.screens, 1), "12");
+    QTest::keyClick(stakeBox(game.screens, 1), Qt::Key(key), Qt::ControlModifier);
     QCOMPARE(game.visibleNames(), QStringList{screen});
-    QCOMPARE(betit.stakeBox(1)->text(), QString("12"));  // the box did not take the key
+    QCOMPARE(stakeBox(game.screens, 1)->text(), QString("12"));  // the box did not take the key
 }
 
 void BettingTest::exitEndsAtOnce()
 {
     Game game;
-    BettingScreen& betit = game.screens.betit();
-    game.screens.show(betit);
-    QVERIFY(QTest::qWaitForWindowActive(&betit));
-    test::typeInto(betit.stakeBox(1), "abc");
-    betit.stakeBox(1)->selectAll();
-    QTest::keyClick(betit.stakeBox(1), Qt::Key_X, Qt::ControlModifier);
+    Screen& betting = game.screens.get(ScreenId::betit);
+    game.screens.show(ScreenId::betit);
+    QVERIFY(QTest::qWaitForWindowActive(&betting));
+    test::typeInto(stakeBox(game.screens, 1), "abc");
+    stakeBox(game.screens, 1)->selectAll();
+    QTest::keyClick(stakeBox(game.screens, 1), Qt::Key_X, Qt::ControlModifier);
     QVERIFY(game.exited);
     QVERIFY(game.visibleNames().isEmpty());
-    QCOMPARE(betit.stakeBox(1)->text(), QString("abc"));  // not cut
+    QCOMPARE(stakeBox(game.screens, 1)->text(), QString("abc"));  // not cut
 }
 
 void BettingTest::newGameResetsOnlyWhatItShould()
 {
     Game game;
     GameState& s = game.state;
-    BettingScreen& betit = game.screens.betit();
+    Screen& betting = game.screens.get(ScreenId::betit);
     // A game well under way: money moved, computer broke, horses won.
     s.players[0].money = "80";
     s.players[1].money = "0";
@@ -327,10 +350,10 @@ void BettingTest::newGameResetsOnlyWhatItShould()
     s.difficulty.levelButtonsEnabled = false;
     s.difficulty.continueEnabled = true;
     const auto odds = s.odds;
-    game.screens.show(betit);
-    betit.refresh();
+    game.screens.show(ScreenId::betit);
+    betting.refresh();
 
-    betit.newg->trigger();
+    betit<QAction>(game.screens, "newg")->trigger();
 
     QCOMPARE(game.visibleNames(), QStringList{"selectpl"});
     for (const auto& p : s.players)
@@ -358,10 +381,10 @@ void BettingTest::newGameResetsOnlyWhatItShould()
     QCOMPARE(s.race.tickInterval, 30);
     QCOMPARE(s.currency, std::string("\u20ac"));
     // The screen shows it: the computer line is back over its notice.
-    QVERIFY(betit.Label[30]->isVisibleTo(&betit));
-    QCOMPARE(betit.Label[32]->text(), QString("50"));
-    QCOMPARE(betit.Label[5]->text(), QString("50"));
-    QCOMPARE(betit.option(1, 5)->isChecked(), true);
+    QVERIFY(betit<QLabel>(game.screens, "Label30")->isVisibleTo(&betting));
+    QCOMPARE(betit<QLabel>(game.screens, "Label32")->text(), QString("50"));
+    QCOMPARE(betit<QLabel>(game.screens, "Label5")->text(), QString("50"));
+    QCOMPARE(option(game.screens, 1, 5)->isChecked(), true);
 }
 
 QTEST_MAIN(BettingTest)

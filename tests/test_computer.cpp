@@ -9,17 +9,15 @@
 #include <QTimer>
 #include <cmath>
 
-#include "betting/betting_screen.h"
-#include "computer/calc_screen.h"
 #include "computer/computer_rules.h"
 #include "core/number_text.h"
 #include "race/race_rules.h"
-#include "setup/course_screen.h"
 #include "setup/setup_rules.h"
 #include "support/test_support.h"
 
 using namespace furlox;
 using furlox::test::click;
+using furlox::test::control;
 using furlox::test::fireTimer;
 using furlox::test::Game;
 using furlox::test::typeInto;
@@ -41,6 +39,40 @@ QString choiceText(int horse) { return QStringLiteral("Computer will bet on Hors
 const QString kStatusReset = QStringLiteral("Calculating Horse Number......");
 const QString kChoiceReset = QStringLiteral("Computer will bet on Horse number:");
 const QString kStatusStake = QStringLiteral("Calculating amount to bet.......");
+
+// The computer calculation screen and its controls, reached by their object names.
+struct CalcControls {
+    Screen* screen = nullptr;
+    QLabel* Label2 = nullptr;  // the chosen horse
+    QLabel* Label4 = nullptr;  // status line
+    QLabel* Label5 = nullptr;  // currency sign
+    QLabel* Label6 = nullptr;  // the stake
+    QPushButton* Command1 = nullptr;  // "Continue..."
+    std::array<QLabel*, kHorseCount + 1> bet{};  // bet[1] .. bet[6]
+    QLabel* mediumthing = nullptr;
+    QTimer* Timer1 = nullptr;
+    QTimer* Timer2 = nullptr;
+    QTimer* Timer3 = nullptr;
+};
+
+CalcControls calcScreen(Screens& screens)
+{
+    const ScreenId id = ScreenId::computercalculation;
+    CalcControls calc;
+    calc.screen = &screens.get(id);
+    calc.Label2 = control<QLabel>(screens, id, "Label2");
+    calc.Label4 = control<QLabel>(screens, id, "Label4");
+    calc.Label5 = control<QLabel>(screens, id, "Label5");
+    calc.Label6 = control<QLabel>(screens, id, "Label6");
+    calc.Command1 = control<QPushButton>(screens, id, "Command1");
+    for (int h = 1; h <= kHorseCount; ++h)
+        calc.bet[h] = control<QLabel>(screens, id, QStringLiteral("bet%1").arg(h));
+    calc.mediumthing = control<QLabel>(screens, id, "mediumthing");
+    calc.Timer1 = control<QTimer>(screens, id, "Timer1");
+    calc.Timer2 = control<QTimer>(screens, id, "Timer2");
+    calc.Timer3 = control<QTimer>(screens, id, "Timer3");
+    return calc;
+}
 
 }  // namespace
 
@@ -126,8 +158,8 @@ void ComputerTest::horseStep()
     g.state.computer.level = level.toStdString();
     g.state.calc.odds = oddsTexts(odds);
     g.state.calc.timer1 = true;
-    CalcScreen& calc = g.screens.computercalculation();
-    g.screens.show(calc);
+    const CalcControls calc = calcScreen(g.screens);
+    g.screens.show(ScreenId::computercalculation);
     for (int i = 0; i < coinThenHorse.size(); ++i)
         g.random.pushDraw(coinThenHorse[i], level == "medium" && i == 0 ? 10 : 6);
 
@@ -218,14 +250,14 @@ void ComputerTest::weekWithTheComputer()
     drawOpponentName(s, g.random);
     confirmOpponent(s);
     confirmNames(s);
-    BettingScreen& betit = g.screens.betit();
+    g.screens.get(ScreenId::betit);
     s.odds = {30, 4, 50, 3, 70, 90};
-    g.screens.show(betit);
-    typeInto(betit.Text[1], QStringLiteral("10"));
+    g.screens.show(ScreenId::betit);
+    typeInto(control<QLineEdit>(g.screens, ScreenId::betit, "Text1"), QStringLiteral("10"));
 
-    click(betit.Command2);
+    click(control<QPushButton>(g.screens, ScreenId::betit, "Command2"));
     QCOMPARE(g.visibleNames(), QStringList{QStringLiteral("computercalculation")});
-    CalcScreen& calc = g.screens.computercalculation();
+    const CalcControls calc = calcScreen(g.screens);
     QCOMPARE(calc.Label4->text(), kStatusReset);
     QCOMPARE(calc.Label2->text(), kChoiceReset);
     QCOMPARE(calc.Label6->text(), QString());
@@ -245,7 +277,7 @@ void ComputerTest::weekWithTheComputer()
     int timer2Changes = 0;
     const QPropertyNotifier watch = calc.Timer2->bindableActive().addNotifier([&] { ++timer2Changes; });
     g.screens.refreshAll();
-    calc.refresh();
+    calc.screen->refresh();
     QCOMPARE(timer2Changes, 0);
 
     g.random.pushDraw(7, 50);
@@ -257,7 +289,7 @@ void ComputerTest::weekWithTheComputer()
 
     click(calc.Command1);
     QCOMPARE(g.visibleNames(), QStringList{QStringLiteral("racecourse")});
-    QVERIFY(g.screens.racecourse().findChild<QTimer*>(QStringLiteral("Timer1"))->isActive());
+    QVERIFY(control<QTimer>(g.screens, ScreenId::racecourse, QStringLiteral("Timer1"))->isActive());
     QCOMPARE(s.computerRecord.horse, std::string("2"));
     QCOMPARE(s.computerRecord.stake, std::string("7"));
     QCOMPARE(s.computerRecord.before, std::string("50"));

@@ -2,29 +2,54 @@
 // odds draw, the splash hand-over and the betting screen's make-up.
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 #include <cmath>
 #include <set>
 
 #include "betting/betting_rules.h"
-#include "betting/betting_screen.h"
 #include "core/number_text.h"
 #include "screens/look.h"
-#include "screens/title_screen.h"
-#include "computer/calc_screen.h"
-#include "race/race_screen.h"
-#include "setup/course_screen.h"
-#include "setup/difficulty_screen.h"
-#include "setup/selectpl_screen.h"
 #include "support/test_support.h"
 
 using namespace furlox;
+using furlox::test::control;
 using furlox::test::Game;
 using furlox::test::ScriptedRandom;
+
+namespace {
+
+// The betting screen's controls by their object names.
+QGroupBox* frame1(Screens& s, int index)
+{
+    return control<QGroupBox>(s, ScreenId::betit, QString("Frame1(%1)").arg(index));
+}
+QLineEdit* stakeBox(Screens& s, int slot)
+{
+    return control<QLineEdit>(s, ScreenId::betit, QString("Text%1").arg(slot));
+}
+QLabel* betLabel(Screens& s, const QString& name) { return control<QLabel>(s, ScreenId::betit, name); }
+QPushButton* betButton(Screens& s, const QString& name) { return control<QPushButton>(s, ScreenId::betit, name); }
+// Slot 1 numbers its options Option1..Option6 downwards, the other slots
+// upwards: horse 1 of slot 2 is Option12.
+QRadioButton* option(Screens& s, int slot, int horse)
+{
+    const int number = slot == 1 ? horse : 6 * slot + 1 - horse;
+    return control<QRadioButton>(s, ScreenId::betit, QString("Option%1").arg(number));
+}
+// Slot 1's odds are Label21..Label26, the others' Label27(i)..Label29(i).
+QLabel* oddsLabel(Screens& s, int slot, int horse)
+{
+    return betLabel(s, slot == 1 ? QString("Label%1").arg(20 + horse)
+                                 : QString("Label%1(%2)").arg(25 + slot).arg(horse - 1));
+}
+
+}  // namespace
 
 class CoreTest : public QObject {
     Q_OBJECT
@@ -193,7 +218,7 @@ void CoreTest::drawWholeCoversOneToN()
 void CoreTest::oddsStayInRangeAndAgreeEverywhere()
 {
     Game game;
-    BettingScreen& betit = game.screens.betit();
+    Screen& betit = game.screens.get(ScreenId::betit);
     SeededRandom random(99);
     std::set<int> seen;
     for (int week = 0; week < 300; ++week) {
@@ -205,7 +230,7 @@ void CoreTest::oddsStayInRangeAndAgreeEverywhere()
             seen.insert(k);
             const QString shown = QString::number(k) + " - 1";
             for (int slot = 1; slot <= 4; ++slot)
-                QCOMPARE(betit.oddsLabel(slot, horse)->text(), shown);
+                QCOMPARE(oddsLabel(game.screens, slot, horse)->text(), shown);
         }
     }
     QVERIFY(seen.size() > 95);  // 1800 draws reach nearly every value
@@ -259,12 +284,13 @@ void CoreTest::splashHandsOverOnceInOrder()
 {
     Game game;
     game.screens.start();
-    TitleScreen& title = game.screens.title();
+    Screen& title = game.screens.get(ScreenId::title);
+    QTimer* timer1 = control<QTimer>(game.screens, ScreenId::title, "Timer1");
     QCOMPARE(game.visibleNames(), QStringList{"title"});
-    QVERIFY(title.Timer1->isActive());
-    QCOMPARE(title.Timer1->interval(), 3000);
-    QCOMPARE(title.Timer1->timerType(), Qt::PreciseTimer);  // a coarse one may fire 150 ms early
-    QCOMPARE(title.Image1->pixmap().size(), QSize(450, 300));
+    QVERIFY(timer1->isActive());
+    QCOMPARE(timer1->interval(), 3000);
+    QCOMPARE(timer1->timerType(), Qt::PreciseTimer);  // a coarse one may fire 150 ms early
+    QCOMPARE(control<QLabel>(game.screens, ScreenId::title, "Image1")->pixmap().size(), QSize(450, 300));
     QVERIFY(title.windowFlags() & Qt::FramelessWindowHint);
 
     // The hand-over shows the player-count screen before hiding the splash.
@@ -279,19 +305,19 @@ void CoreTest::splashHandsOverOnceInOrder()
         }
     } spy;
     spy.order = &order;
-    game.screens.selectpl().installEventFilter(&spy);
+    game.screens.get(ScreenId::selectpl).installEventFilter(&spy);
     title.installEventFilter(&spy);
-    QVERIFY(test::fireTimer(title.Timer1));
+    QVERIFY(test::fireTimer(timer1));
     QCOMPARE(order, (QStringList{"selectpl shown", "title hidden"}));
     QCOMPARE(game.visibleNames(), QStringList{"selectpl"});
-    QVERIFY(!title.Timer1->isActive());
-    QVERIFY(!test::fireTimer(title.Timer1));  // it never fires again
+    QVERIFY(!timer1->isActive());
+    QVERIFY(!test::fireTimer(timer1));  // it never fires again
 }
 
 void CoreTest::bettingScreenMakeUp()
 {
     Game game;
-    BettingScreen& betit = game.screens.betit();
+    Screen& betit = game.screens.get(ScreenId::betit);
     QCOMPARE(betit.windowTitle(), QString("Place Your Bets"));
     QCOMPARE(betit.findChild<QWidget*>("client")->size(), QSize(650, 463));
     QVERIFY(!(betit.windowFlags() & Qt::WindowCloseButtonHint));
@@ -299,60 +325,63 @@ void CoreTest::bettingScreenMakeUp()
     const QStringList frames{"Player 1 Bet", "(NOT PLAYING)", "(NOT PLAYING)", "(NOT PLAYING)"};
     const QStringList colours{"RED", "YELLOW", "ORANGE", "GREEN", "BLUE", "PURPLE"};
     for (int slot = 1; slot <= 4; ++slot) {
-        QCOMPARE(betit.Frame1[slot - 1]->title(), frames[slot - 1]);
-        QCOMPARE(betit.Frame1[slot - 1]->objectName(), QString("Frame1(%1)").arg(slot - 1));
-        QCOMPARE(betit.stakeBox(slot)->text(), QString("0"));
-        QCOMPARE(betit.stakeBox(slot)->accessibleName(), QString("Player %1 amount to bet").arg(slot));
+        QCOMPARE(frame1(game.screens, slot - 1)->title(), frames[slot - 1]);
+        QCOMPARE(frame1(game.screens, slot - 1)->objectName(), QString("Frame1(%1)").arg(slot - 1));
+        QCOMPARE(stakeBox(game.screens, slot)->text(), QString("0"));
+        QCOMPARE(stakeBox(game.screens, slot)->accessibleName(), QString("Player %1 amount to bet").arg(slot));
         for (int horse = 1; horse <= 6; ++horse) {
-            QRadioButton* button = betit.option(slot, horse);
+            QRadioButton* button = option(game.screens, slot, horse);
             QCOMPARE(button->text(), QString("Horse %1 (%2)").arg(horse).arg(colours[horse - 1]));
-            QCOMPARE(button->parentWidget(), betit.Frame1[slot - 1]);
+            QCOMPARE(button->parentWidget(), frame1(game.screens, slot - 1));
             QCOMPARE(button->isChecked(), horse == 1);
             QCOMPARE(button->y(), 24 + 16 * (horse - 1));
         }
     }
     // The numbering of slots 2..4 runs upwards: Option12 is slot 2's horse 1.
-    QCOMPARE(betit.findChild<QRadioButton*>("Option12"), betit.option(2, 1));
-    QCOMPARE(betit.findChild<QRadioButton*>("Option19"), betit.option(4, 6));
-    QCOMPARE(betit.findChild<QLabel*>("Label27(5)"), betit.oddsLabel(2, 6));
+    QCOMPARE(betit.findChild<QRadioButton*>("Option12"), option(game.screens, 2, 1));
+    QCOMPARE(betit.findChild<QRadioButton*>("Option19"), option(game.screens, 4, 6));
+    QCOMPARE(betit.findChild<QLabel*>("Label27(5)"), oddsLabel(game.screens, 2, 6));
     QCOMPARE(betit.findChild<QLabel*>("Label16")->text(), QString("50"));
     QCOMPARE(betit.findChild<QLabel*>("Label17")->text(), QString::fromUtf8("\u00a3"));
-    QCOMPARE(betit.Label[30]->text(), QString("--Computer Not Playing--"));
-    QCOMPARE(betit.Label[33]->geometry(), betit.Label[30]->geometry());
+    QCOMPARE(betLabel(game.screens, "Label30")->text(), QString("--Computer Not Playing--"));
+    QCOMPARE(betLabel(game.screens, "Label33")->geometry(), betLabel(game.screens, "Label30")->geometry());
 }
 
 void CoreTest::raceButtonsStacked()
 {
     Game game;
-    BettingScreen& betit = game.screens.betit();
+    Screen& betit = game.screens.get(ScreenId::betit);
+    QPushButton* command1 = betButton(game.screens, "Command1");
+    QPushButton* command2 = betButton(game.screens, "Command2");
+    QLabel* label30 = betLabel(game.screens, "Label30");
+    QLabel* label33 = betLabel(game.screens, "Label33");
     game.screens.show(betit);
-    QCOMPARE(betit.Command1->geometry(), betit.Command2->geometry());
-    QCOMPARE(betit.Command1->text(), QString("RACE!"));
-    QCOMPARE(betit.Command2->text(), QString("RACE!"));
-    const QPoint middle = betit.Command1->geometry().center();
-    QCOMPARE(betit.Command1->parentWidget()->childAt(middle), betit.Command1);
+    QCOMPARE(command1->geometry(), command2->geometry());
+    QCOMPARE(command1->text(), QString("RACE!"));
+    QCOMPARE(command2->text(), QString("RACE!"));
+    const QPoint middle = command1->geometry().center();
+    QCOMPARE(command1->parentWidget()->childAt(middle), command1);
     game.state.betting.raceButton1Visible = false;
     betit.refresh();
-    QCOMPARE(betit.Command1->parentWidget()->childAt(middle), betit.Command2);
+    QCOMPARE(command1->parentWidget()->childAt(middle), command2);
     // The label under the computer's heading shows only when the heading goes.
-    const QPoint heading = betit.Label[30]->geometry().center();
-    QCOMPARE(betit.Label[30]->parentWidget()->childAt(heading), betit.Label[30]);
+    const QPoint heading = label30->geometry().center();
+    QCOMPARE(label30->parentWidget()->childAt(heading), label30);
     game.state.computer.moneyLineVisible = false;
     betit.refresh();
-    QCOMPARE(betit.Label[30]->parentWidget()->childAt(heading), betit.Label[33]);
+    QCOMPARE(label30->parentWidget()->childAt(heading), label33);
 }
 
 void CoreTest::menuItemsInOrderWithShortcuts()
 {
     Game game;
-    BettingScreen& betit = game.screens.betit();
     QStringList menus;
-    for (QAction* action : betit.menuBar->actions())
+    for (QAction* action : control<QMenuBar>(game.screens, ScreenId::betit, "menuBar")->actions())
         menus << action->menu()->objectName() + "=" + action->text();
     QCOMPARE(menus, (QStringList{"game=Game", "Options=Options", "about=About"}));
     QStringList items;
-    for (QMenu* menu : {betit.game, betit.Options, betit.about})
-        for (QAction* action : menu->actions())
+    for (const char* menu : {"game", "Options", "about"})
+        for (QAction* action : control<QMenu>(game.screens, ScreenId::betit, menu)->actions())
             items << action->objectName() + "|" + action->text() + "|" + action->shortcut().toString();
     QCOMPARE(items, (QStringList{"newg|New Game / Restart|Ctrl+N", "exit|Exit|Ctrl+X",
                                  "history|Furlox History|Ctrl+H", "speed|Game Speed|Ctrl+Z",
@@ -380,8 +409,9 @@ void CoreTest::timersHaveTheirIntervals()
     // (Qt's default coarse timers may fire up to 5% before time).
     Game game;
     Screens& s = game.screens;
-    const std::vector<Screen*> screens{&s.title(), &s.computerdifficulty(), &s.racecourse(),
-                                       &s.computercalculation(), &s.ingame()};
+    const std::vector<Screen*> screens{&s.get(ScreenId::title), &s.get(ScreenId::computerdifficulty),
+                                       &s.get(ScreenId::racecourse), &s.get(ScreenId::computercalculation),
+                                       &s.get(ScreenId::ingame)};
     QStringList seen;
     for (Screen* screen : screens)
         for (QTimer* timer : screen->findChildren<QTimer*>())

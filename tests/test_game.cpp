@@ -1,5 +1,6 @@
 // Whole games through the real screens, from the splash to "Game Over":
 // every draw is scripted, so each week's outcome is known to the amount.
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
@@ -8,31 +9,59 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 
-#include "betting/betting_screen.h"
-#include "computer/calc_screen.h"
-#include "options/currency_screen.h"
-#include "options/gameover_screen.h"
-#include "options/history_screen.h"
-#include "options/speed_screen.h"
-#include "race/race_screen.h"
 #include "screens/look.h"
-#include "screens/title_screen.h"
-#include "setup/course_screen.h"
-#include "setup/difficulty_screen.h"
-#include "setup/names_screen.h"
-#include "setup/selectpl_screen.h"
 #include "support/test_support.h"
 
 using namespace furlox;
 using furlox::test::click;
+using furlox::test::control;
 using furlox::test::fireTimer;
 using furlox::test::Game;
+using furlox::test::statusText;
 using furlox::test::typeInto;
 
 namespace {
 
 using Odds = std::array<int, 6>;
+
+// The betting screen's controls by their object names.
+QGroupBox* frame1(Screens& s, int index)
+{
+    return control<QGroupBox>(s, ScreenId::betit, QString("Frame1(%1)").arg(index));
+}
+QLineEdit* stakeBox(Screens& s, int slot)
+{
+    return control<QLineEdit>(s, ScreenId::betit, QString("Text%1").arg(slot));
+}
+QLabel* betLabel(Screens& s, const QString& name) { return control<QLabel>(s, ScreenId::betit, name); }
+QPushButton* betButton(Screens& s, const QString& name) { return control<QPushButton>(s, ScreenId::betit, name); }
+QAction* menuItem(Screens& s, const QString& name) { return control<QAction>(s, ScreenId::betit, name); }
+// Slot 1 numbers its options Option1..Option6 downwards, the other slots
+// upwards: horse 1 of slot 2 is Option12.
+QRadioButton* option(Screens& s, int slot, int horse)
+{
+    const int number = slot == 1 ? horse : 6 * slot + 1 - horse;
+    return control<QRadioButton>(s, ScreenId::betit, QString("Option%1").arg(number));
+}
+// Slot 1's odds are Label21..Label26, the others' Label27(i)..Label29(i).
+QLabel* oddsLabel(Screens& s, int slot, int horse)
+{
+    return betLabel(s, slot == 1 ? QString("Label%1").arg(20 + horse)
+                                 : QString("Label%1(%2)").arg(25 + slot).arg(horse - 1));
+}
+// Horse n's timer on the race screen.
+QTimer* horseTimer(Screens& s, int horse)
+{
+    return control<QTimer>(s, ScreenId::ingame, QString("Timer%1").arg(horse));
+}
+// A button of the game-speed screen: Command1 Apply, Command2..Command10
+// the digits 1..9, Command11 the digit 0, Command12 Clear.
+QPushButton* speedButton(Screens& s, int number)
+{
+    return control<QPushButton>(s, ScreenId::gspeed, QString("Command%1").arg(number));
+}
 
 // How the computer bets this week: the draws its timers will make.
 struct ComputerScript {
@@ -50,7 +79,7 @@ public:
     void start()
     {
         s.start();
-        QVERIFY(fireTimer(s.title().Timer1));
+        QVERIFY(fireTimer(control<QTimer>(s, ScreenId::title, "Timer1")));
         QCOMPARE(g.visibleNames(), QStringList{"selectpl"});
     }
 
@@ -63,44 +92,49 @@ public:
     // The player-count screen through to the betting screen.
     void setUp(int count, const QString& level, int nameDraw, const QStringList& names, const Odds& firstOdds)
     {
-        SelectPlayersScreen& select = s.selectpl();
-        if (select.Check1->isChecked() != !level.isEmpty())
-            click(select.Check1);
+        auto* check1 = control<QCheckBox>(s, ScreenId::selectpl, "Check1");
+        if (check1->isChecked() != !level.isEmpty())
+            click(check1);
         if (!g.state.betting.created)
             pushOdds(firstOdds);
-        click(std::array<QPushButton*, 4>{select.Command1, select.Command2, select.Command3, select.Command4}[count - 1]);
+        click(control<QPushButton>(s, ScreenId::selectpl, QString("Command%1").arg(count)));
         if (!level.isEmpty()) {
-            DifficultyScreen& d = s.computerdifficulty();
+            const auto d = [&](const QString& name) {
+                return control<QPushButton>(s, ScreenId::computerdifficulty, name);
+            };
             QCOMPARE(g.visibleNames(), QStringList{"computerdifficulty"});
-            click(level == "easy" ? d.Command2 : level == "medium" ? d.Command3 : d.Command4);
+            click(level == "easy" ? d("Command2") : level == "medium" ? d("Command3") : d("Command4"));
             g.random.pushDraw(nameDraw, 10);
-            QVERIFY(fireTimer(d.Timer1));
-            click(d.Command1);
+            QVERIFY(fireTimer(control<QTimer>(s, ScreenId::computerdifficulty, "Timer1")));
+            click(d("Command1"));
         }
-        NamesScreen& names_ = s.plname();
         QCOMPARE(g.visibleNames(), QStringList{"plname"});
         for (int i = 0; i < names.size(); ++i)
-            typeInto(names_.nameBox(i + 1), names[i]);
-        click(names_.Command1);
+            typeInto(control<QLineEdit>(s, ScreenId::plname, QString("Text%1").arg(i + 1)), names[i]);
+        click(control<QPushButton>(s, ScreenId::plname, "Command1"));
         QCOMPARE(g.visibleNames(), QStringList{"betit"});
     }
 
     void bet(int slot, const QString& stake, int horse)
     {
-        BettingScreen& betit = s.betit();
-        typeInto(betit.stakeBox(slot), stake);
-        click(betit.option(slot, horse));
+        typeInto(stakeBox(s, slot), stake);
+        click(option(s, slot, horse));
     }
 
     // RACE!, the computer's bet if it makes one, the course, the race won
     // by `winner`, and the click into the next week with `nextOdds`.
     void week(int winner, int course, const Odds& nextOdds, const ComputerScript& computer = {})
     {
-        BettingScreen& betit = s.betit();
-        click(betit.Command1->isVisible() ? betit.Command1 : betit.Command2);
+        QPushButton* race1 = betButton(s, "Command1");
+        click(race1->isVisible() ? race1 : betButton(s, "Command2"));
         QVERIFY2(g.messages.isEmpty(), qPrintable(g.messages.join('|')));
         if (g.visibleNames() == QStringList{"computercalculation"}) {
-            CalcScreen& calc = s.computercalculation();
+            const auto calcLabel = [&](const QString& name) {
+                return control<QLabel>(s, ScreenId::computercalculation, name);
+            };
+            const auto calcTimer = [&](const QString& name) {
+                return control<QTimer>(s, ScreenId::computercalculation, name);
+            };
             const std::string level = g.state.computer.level;
             if (level == "medium") {
                 g.random.pushDraw(computer.coin, 10);
@@ -109,43 +143,41 @@ public:
             } else if (level == "easy") {
                 g.random.pushDraw(computer.horse, 6);
             }
-            QVERIFY(fireTimer(calc.Timer1));
+            QVERIFY(fireTimer(calcTimer("Timer1")));
             if (level == "hard")
-                QVERIFY(fireTimer(calc.Timer3));
-            QCOMPARE(calc.Label4->text(), QString("Calculating amount to bet......."));
+                QVERIFY(fireTimer(calcTimer("Timer3")));
+            QCOMPARE(calcLabel("Label4")->text(), QString("Calculating amount to bet......."));
             g.random.pushDraw(computer.stake, static_cast<int>(std::stod(g.state.computerRecord.after)));
-            QVERIFY(fireTimer(calc.Timer2));
-            QCOMPARE(calc.Label4->text(), QString("Finished!"));
-            QCOMPARE(calc.Label6->text(), QString::number(computer.stake));
-            click(calc.Command1);
+            QVERIFY(fireTimer(calcTimer("Timer2")));
+            QCOMPARE(calcLabel("Label4")->text(), QString("Finished!"));
+            QCOMPARE(calcLabel("Label6")->text(), QString::number(computer.stake));
+            click(control<QPushButton>(s, ScreenId::computercalculation, "Command1"));
         }
-        CourseScreen& racecourse = s.racecourse();
         QCOMPARE(g.visibleNames(), QStringList{"racecourse"});
         g.random.pushDraw(course, 14);
-        QVERIFY(fireTimer(racecourse.Timer1));
-        click(racecourse.Command1);
+        QVERIFY(fireTimer(control<QTimer>(s, ScreenId::racecourse, "Timer1")));
+        click(control<QPushButton>(s, ScreenId::racecourse, "Command1"));
 
-        RaceScreen& race = s.ingame();
         QCOMPARE(g.visibleNames(), QStringList{"ingame"});
-        click(race.Command1);
+        click(control<QPushButton>(s, ScreenId::ingame, "Command1"));
         // The winner draws high every tick and moves; the others draw 0,
         // which moves no horse with odds above 1.
         for (int round = 0; round < 100 && g.state.race.timersOn; ++round)
             for (int horse = 1; horse <= 6; ++horse)
-                if (race.Timer[horse]->isActive()) {
+                if (horseTimer(s, horse)->isActive()) {
                     g.random.push(horse == winner ? 0.999 : 0.0);
-                    QVERIFY(fireTimer(race.Timer[horse]));
+                    QVERIFY(fireTimer(horseTimer(s, horse)));
                 }
-        QCOMPARE(race.statusText(), QString::fromStdString(horseLabel(winner) + " Has Won!"));
+        QCOMPARE(statusText(s), QString::fromStdString(horseLabel(winner) + " Has Won!"));
         pushOdds(nextOdds);
-        click(race.Command2);
+        click(control<QPushButton>(s, ScreenId::ingame, "Command2"));
         QCOMPARE(g.random.pending(), std::size_t(0));  // every scripted draw was used
     }
 
     QString money(int slot)
     {
         static const int labels[] = {0, 5, 6, 11, 16};
-        return s.betit().Label[labels[slot]]->text();
+        return betLabel(s, QString("Label%1").arg(labels[slot]))->text();
     }
 
     Game& g;
@@ -172,21 +204,21 @@ void GameTest::onePlayerToGameOver()
     Player p(game);
     p.start();
     p.setUp(1, "", 0, {"Ada"}, {5, 2, 3, 4, 6, 7});
-    QCOMPARE(game.screens.betit().Frame1[0]->title(), QString("Ada"));
-    QCOMPARE(game.screens.betit().Label[30]->text(), QString("--Computer Not Playing--"));
+    QCOMPARE(frame1(game.screens, 0)->title(), QString("Ada"));
+    QCOMPARE(betLabel(game.screens, "Label30")->text(), QString("--Computer Not Playing--"));
 
     p.bet(1, "10", 1);
     p.week(1, 8, {9, 3, 4, 5, 6, 8});
     QCOMPARE(p.money(1), QString("100"));  // 50 + 10 x 5
-    QCOMPARE(game.screens.betit().stakeBox(1)->text(), QString("0"));
-    QCOMPARE(game.screens.betit().oddsLabel(1, 2)->text(), QString("3 - 1"));
+    QCOMPARE(stakeBox(game.screens, 1)->text(), QString("0"));
+    QCOMPARE(oddsLabel(game.screens, 1, 2)->text(), QString("3 - 1"));
 
     p.bet(1, "100", 2);
     p.week(4, 1, {2, 2, 2, 2, 2, 2});
     QCOMPARE(game.visibleNames(), QStringList{"gameover"});
     QCOMPARE(game.state.winCounts, (Odds{1, 0, 0, 1, 0, 0}));
     QVERIFY(!game.exited);
-    click(game.screens.gameover().Command1);
+    click(control<QPushButton>(game.screens, ScreenId::gameover, "Command1"));
     QVERIFY(game.exited);
     QVERIFY(game.visibleNames().isEmpty());
 }
@@ -198,9 +230,9 @@ void GameTest::fourPlayersAgainstHardComputerThatGoesBroke()
     p.start();
     // Hard: horse 1 (30) is no favourite, horse 2 (4) is the first below 5.
     p.setUp(4, "hard", 4, {"A", "B", "C", "D"}, {30, 4, 50, 3, 70, 90});
-    BettingScreen& betit = game.screens.betit();
-    QCOMPARE(betit.Label[30]->text(), QString("Pompadoodle's money:"));
-    QVERIFY(!betit.Command1->isVisible());
+    Screen& betit = game.screens.get(ScreenId::betit);
+    QCOMPARE(betLabel(game.screens, "Label30")->text(), QString("Pompadoodle's money:"));
+    QVERIFY(!betButton(game.screens, "Command1")->isVisible());
 
     p.bet(1, "5", 5);
     p.bet(2, "7.5", 2);
@@ -212,12 +244,12 @@ void GameTest::fourPlayersAgainstHardComputerThatGoesBroke()
     QCOMPARE(p.money(2), QString("42.5"));  // 50 - 7.5
     QCOMPARE(p.money(3), QString("50"));
     QCOMPARE(p.money(4), QString("0"));
-    QVERIFY(!betit.stakeBox(4)->isEnabled());
-    QVERIFY(!betit.option(4, 1)->isEnabled());
+    QVERIFY(!stakeBox(game.screens, 4)->isEnabled());
+    QVERIFY(!option(game.screens, 4, 1)->isEnabled());
     // The computer staked all 50 on a loser: its line gives way to the notice.
-    QVERIFY(!betit.Label[30]->isVisibleTo(&betit));
-    QVERIFY(!betit.Label[32]->isVisibleTo(&betit));
-    QVERIFY(betit.Label[33]->isVisibleTo(&betit));
+    QVERIFY(!betLabel(game.screens, "Label30")->isVisibleTo(&betit));
+    QVERIFY(!betLabel(game.screens, "Label32")->isVisibleTo(&betit));
+    QVERIFY(betLabel(game.screens, "Label33")->isVisibleTo(&betit));
     QVERIFY(game.state.computer.outOfMoney);
 
     // Week 2 goes straight to the course: a broke computer bets no more.
@@ -230,13 +262,13 @@ void GameTest::fourPlayersAgainstHardComputerThatGoesBroke()
 
     // A new game without the computer: the broke computer's old all-in bet
     // on horse 2 is still in the record, but nobody settles it any more.
-    betit.newg->trigger();
+    menuItem(game.screens, "newg")->trigger();
     p.setUp(1, "", 0, {"A"}, {});
     p.week(1, 3, {2, 2, 2, 2, 2, 2});
     QCOMPARE(p.money(1), QString("50"));
-    QCOMPARE(betit.Label[30]->text(), QString("--Computer Not Playing--"));
-    QVERIFY(betit.Label[30]->isVisibleTo(&betit));
-    QCOMPARE(betit.Label[32]->text(), QString("50"));
+    QCOMPARE(betLabel(game.screens, "Label30")->text(), QString("--Computer Not Playing--"));
+    QVERIFY(betLabel(game.screens, "Label30")->isVisibleTo(&betit));
+    QCOMPARE(betLabel(game.screens, "Label32")->text(), QString("50"));
     QVERIFY(!game.state.computer.outOfMoney);
 }
 
@@ -246,61 +278,61 @@ void GameTest::twoPlayersEasyComputerWithSideScreensAndNewGame()
     Player p(game);
     p.start();
     p.setUp(2, "easy", 10, {"Al", "Bo"}, {10, 20, 30, 40, 50, 60});
-    BettingScreen& betit = game.screens.betit();
-    QCOMPARE(betit.Label[30]->text(), QString("Wobblethorpe's money:"));
+    Screen& betit = game.screens.get(ScreenId::betit);
+    QCOMPARE(betLabel(game.screens, "Label30")->text(), QString("Wobblethorpe's money:"));
     QVERIFY(QTest::qWaitForWindowActive(&betit));
 
     // Rename player 2 mid-game.
     QTest::keyClick(&betit, Qt::Key_P, Qt::ControlModifier);
-    NamesScreen& names = game.screens.plname();
+    Screen& names = game.screens.get(ScreenId::plname);
     QCOMPARE(names.windowTitle(), QString("Change Player Names"));
-    typeInto(names.nameBox(2), "Bea & Co");
-    click(names.Command1);
-    QCOMPARE(betit.Frame1[1]->title(), QString("Bea && Co"));
+    typeInto(control<QLineEdit>(game.screens, ScreenId::plname, "Text2"), "Bea & Co");
+    click(control<QPushButton>(game.screens, ScreenId::plname, "Command1"));
+    QCOMPARE(frame1(game.screens, 1)->title(), QString("Bea && Co"));
 
     // Faster races: Clear, 3, 0, Apply.
     QVERIFY(QTest::qWaitForWindowActive(&betit));
     QTest::keyClick(&betit, Qt::Key_Z, Qt::ControlModifier);
-    SpeedScreen& speed = game.screens.gspeed();
-    QCOMPARE(speed.Text1->text(), QString("100"));
-    click(speed.Command12);
-    click(speed.Command[4]);
-    click(speed.Command[11]);
-    click(speed.Command1);
+    QCOMPARE(control<QLineEdit>(game.screens, ScreenId::gspeed, "Text1")->text(), QString("100"));
+    click(speedButton(game.screens, 12));
+    click(speedButton(game.screens, 4));
+    click(speedButton(game.screens, 11));
+    click(speedButton(game.screens, 1));
     for (int horse = 1; horse <= 6; ++horse)
-        QCOMPARE(game.screens.ingame().Timer[horse]->interval(), 30);
+        QCOMPARE(horseTimer(game.screens, horse)->interval(), 30);
 
     // Euros everywhere.
     QVERIFY(QTest::qWaitForWindowActive(&betit));
     QTest::keyClick(&betit, Qt::Key_C, Qt::ControlModifier);
-    click(game.screens.currencyed().Option3);
-    click(game.screens.currencyed().Command1);
-    QCOMPARE(betit.Label[4]->text(), QString::fromUtf8("\u20ac"));
-    QCOMPARE(betit.Label[31]->text(), QString::fromUtf8("\u20ac"));
+    click(control<QRadioButton>(game.screens, ScreenId::currencyed, "Option3"));
+    click(control<QPushButton>(game.screens, ScreenId::currencyed, "Command1"));
+    QCOMPARE(betLabel(game.screens, "Label4")->text(), QString::fromUtf8("\u20ac"));
+    QCOMPARE(betLabel(game.screens, "Label31")->text(), QString::fromUtf8("\u20ac"));
 
     p.bet(1, "20", 2);
     p.bet(2, "10", 3);
     p.week(3, 5, {11, 12, 13, 14, 15, 16}, {0, 3, 20});
-    QCOMPARE(game.screens.computercalculation().Label5->text(), QString::fromUtf8("\u20ac"));
+    QCOMPARE(control<QLabel>(game.screens, ScreenId::computercalculation, "Label5")->text(),
+             QString::fromUtf8("\u20ac"));
     QCOMPARE(p.money(1), QString("30"));    // 50 - 20
     QCOMPARE(p.money(2), QString("350"));   // 50 + 10 x 30
-    QCOMPARE(betit.Label[32]->text(), QString("650"));  // the computer: 50 + 20 x 30
+    QCOMPARE(betLabel(game.screens, "Label32")->text(), QString("650"));  // the computer: 50 + 20 x 30
     QCOMPARE(game.state.winCounts[2], 1);
 
     // A new game in mid-week, with one player this time.
-    typeInto(betit.stakeBox(1), "15");
+    typeInto(stakeBox(game.screens, 1), "15");
     QVERIFY(QTest::qWaitForWindowActive(&betit));
-    QTest::keyClick(betit.stakeBox(1), Qt::Key_N, Qt::ControlModifier);
+    QTest::keyClick(stakeBox(game.screens, 1), Qt::Key_N, Qt::ControlModifier);
     QCOMPARE(game.visibleNames(), QStringList{"selectpl"});
     p.setUp(1, "", 0, {"Al"}, {});
     QCOMPARE(p.money(1), QString("50"));
-    QCOMPARE(betit.Frame1[1]->title(), QString("(NOT PLAYING)"));
-    QVERIFY(!betit.stakeBox(2)->isEnabled());
-    QCOMPARE(betit.Label[30]->text(), QString("--Computer Not Playing--"));
-    QVERIFY(betit.Command1->isVisible());
-    QCOMPARE(betit.stakeBox(1)->text(), QString("15"));  // the week's stake stands
-    QCOMPARE(betit.oddsLabel(1, 1)->text(), QString("11 - 1"));  // no new odds
-    QCOMPARE(betit.Label[4]->text(), QString::fromUtf8("\u20ac"));
+    QCOMPARE(frame1(game.screens, 1)->title(), QString("(NOT PLAYING)"));
+    QVERIFY(!stakeBox(game.screens, 2)->isEnabled());
+    QCOMPARE(betLabel(game.screens, "Label30")->text(), QString("--Computer Not Playing--"));
+    QVERIFY(betButton(game.screens, "Command1")->isVisible());
+    QCOMPARE(stakeBox(game.screens, 1)->text(), QString("15"));  // the week's stake stands
+    QCOMPARE(oddsLabel(game.screens, 1, 1)->text(), QString("11 - 1"));  // no new odds
+    QCOMPARE(betLabel(game.screens, "Label4")->text(), QString::fromUtf8("\u20ac"));
     QCOMPARE(game.state.race.tickInterval, 30);
     QCOMPARE(game.state.winCounts, (Odds{}));
     p.week(1, 3, {2, 2, 2, 2, 2, 2});
@@ -313,23 +345,23 @@ void GameTest::threePlayersMediumComputer()
     Player p(game);
     p.start();
     p.setUp(3, "medium", 1, {"X", "Y", "Z"}, {45, 50, 70, 99, 41, 55});
-    BettingScreen& betit = game.screens.betit();
-    QCOMPARE(betit.Frame1[3]->title(), QString("(NOT PLAYING)"));
-    QVERIFY(!betit.stakeBox(4)->isEnabled());
+    Screen& betit = game.screens.get(ScreenId::betit);
+    QCOMPARE(frame1(game.screens, 3)->title(), QString("(NOT PLAYING)"));
+    QVERIFY(!stakeBox(game.screens, 4)->isEnabled());
 
     // Coin 8: a uniform horse, 6.
     p.bet(1, "1", 6);
     p.week(6, 9, {12, 30, 15, 60, 90, 8}, {8, 6, 10});
     QCOMPARE(game.state.computerRecord.horse, std::string("6"));
-    QCOMPARE(betit.Label[32]->text(), QString("600"));  // 50 + 10 x 55
+    QCOMPARE(betLabel(game.screens, "Label32")->text(), QString("600"));  // 50 + 10 x 55
     QCOMPARE(p.money(1), QString("105"));
 
     // Coin 5: the favourite scan, which finds horse 6 (8) in the second bracket.
     p.week(2, 4, {2, 2, 2, 2, 2, 2}, {5, 0, 600});
     QCOMPARE(game.state.calc.coin, std::string("5"));
     QCOMPARE(game.state.computerRecord.horse, std::string("6"));
-    QCOMPARE(betit.Label[32]->text(), QString("0"));
-    QVERIFY(!betit.Label[32]->isVisibleTo(&betit));
+    QCOMPARE(betLabel(game.screens, "Label32")->text(), QString("0"));
+    QVERIFY(!betLabel(game.screens, "Label32")->isVisibleTo(&betit));
 }
 
 void GameTest::wholeWeekFromTheKeyboard()
@@ -339,7 +371,7 @@ void GameTest::wholeWeekFromTheKeyboard()
     for (int k : {2, 2, 2, 2, 2})
         game.random.pushDraw(k, 100);
     game.screens.start();
-    QVERIFY(fireTimer(game.screens.title().Timer1));
+    QVERIFY(fireTimer(control<QTimer>(game.screens, ScreenId::title, "Timer1")));
     auto focused = [] { return QApplication::focusWidget(); };
     auto pressUntil = [&](QWidget* target, Qt::Key key) {
         for (int i = 0; i < 40 && focused() != target; ++i)
@@ -347,60 +379,60 @@ void GameTest::wholeWeekFromTheKeyboard()
         return focused() == target;
     };
 
-    SelectPlayersScreen& select = game.screens.selectpl();
+    Screen& select = game.screens.get(ScreenId::selectpl);
     QVERIFY(QTest::qWaitForWindowActive(&select));
-    QVERIFY(pressUntil(select.Command1, Qt::Key_Tab));
+    QVERIFY(pressUntil(control(game.screens, ScreenId::selectpl, "Command1"), Qt::Key_Tab));
     QTest::keyClick(focused(), Qt::Key_Space);
 
-    NamesScreen& names = game.screens.plname();
+    Screen& names = game.screens.get(ScreenId::plname);
     QVERIFY(QTest::qWaitForWindowActive(&names));
-    QVERIFY(pressUntil(names.nameBox(1), Qt::Key_Tab));
+    QVERIFY(pressUntil(control(game.screens, ScreenId::plname, "Text1"), Qt::Key_Tab));
     QTest::keyClick(focused(), Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(focused(), "Kay");
-    QVERIFY(pressUntil(names.Command1, Qt::Key_Tab));
+    QVERIFY(pressUntil(control(game.screens, ScreenId::plname, "Command1"), Qt::Key_Tab));
     QTest::keyClick(focused(), Qt::Key_Space);
 
-    BettingScreen& betit = game.screens.betit();
+    Screen& betit = game.screens.get(ScreenId::betit);
     QVERIFY(QTest::qWaitForWindowActive(&betit));
-    QCOMPARE(betit.Frame1[0]->title(), QString("Kay"));
-    QVERIFY(pressUntil(betit.option(1, 1), Qt::Key_Tab));
+    QCOMPARE(frame1(game.screens, 0)->title(), QString("Kay"));
+    QVERIFY(pressUntil(option(game.screens, 1, 1), Qt::Key_Tab));
     QTest::keyClick(focused(), Qt::Key_Down);  // arrows move the choice
-    QVERIFY(betit.option(1, 2)->isChecked());
-    QVERIFY(pressUntil(betit.stakeBox(1), Qt::Key_Tab));
+    QVERIFY(option(game.screens, 1, 2)->isChecked());
+    QVERIFY(pressUntil(stakeBox(game.screens, 1), Qt::Key_Tab));
     QTest::keyClick(focused(), Qt::Key_Backspace);
     QTest::keyClicks(focused(), "4");
-    QVERIFY(pressUntil(betit.Command1, Qt::Key_Tab));
+    QVERIFY(pressUntil(betButton(game.screens, "Command1"), Qt::Key_Tab));
     QTest::keyClick(focused(), Qt::Key_Space);
 
-    CourseScreen& course = game.screens.racecourse();
+    Screen& course = game.screens.get(ScreenId::racecourse);
     QVERIFY(QTest::qWaitForWindowActive(&course));
     game.random.pushDraw(2, 14);
-    QVERIFY(fireTimer(course.Timer1));
-    QVERIFY(pressUntil(course.Command1, Qt::Key_Tab));
+    QVERIFY(fireTimer(control<QTimer>(game.screens, ScreenId::racecourse, "Timer1")));
+    QVERIFY(pressUntil(control(game.screens, ScreenId::racecourse, "Command1"), Qt::Key_Tab));
     QTest::keyClick(focused(), Qt::Key_Space);
 
-    RaceScreen& race = game.screens.ingame();
+    Screen& race = game.screens.get(ScreenId::ingame);
     QVERIFY(QTest::qWaitForWindowActive(&race));
-    QVERIFY(pressUntil(race.Command1, Qt::Key_Tab));
+    QVERIFY(pressUntil(control(game.screens, ScreenId::ingame, "Command1"), Qt::Key_Tab));
     QTest::keyClick(focused(), Qt::Key_Space);
     for (int round = 0; round < 100 && game.state.race.timersOn; ++round)
         for (int horse = 1; horse <= 6; ++horse)
-            if (race.Timer[horse]->isActive()) {
+            if (horseTimer(game.screens, horse)->isActive()) {
                 game.random.push(horse == 2 ? 0.999 : 0.0);
-                fireTimer(race.Timer[horse]);
+                fireTimer(horseTimer(game.screens, horse));
             }
     for (int k : {2, 2, 2, 2, 2, 2})
         game.random.pushDraw(k, 100);
-    QVERIFY(pressUntil(race.Command2, Qt::Key_Tab));
+    QVERIFY(pressUntil(control(game.screens, ScreenId::ingame, "Command2"), Qt::Key_Tab));
     QTest::keyClick(focused(), Qt::Key_Space);
 
     QVERIFY(QTest::qWaitForWindowActive(&betit));
-    QCOMPARE(betit.Label[5]->text(), QString("58"));  // 50 + 4 x 2
+    QCOMPARE(betLabel(game.screens, "Label5")->text(), QString("58"));  // 50 + 4 x 2
     QTest::keyClick(&betit, Qt::Key_H, Qt::ControlModifier);
-    HistoryScreen& history = game.screens.horsehistory();
+    Screen& history = game.screens.get(ScreenId::horsehistory);
     QVERIFY(QTest::qWaitForWindowActive(&history));
-    QCOMPARE(history.win[2]->text(), QString("1"));
-    QVERIFY(pressUntil(history.Command1, Qt::Key_Tab));
+    QCOMPARE(control<QLabel>(game.screens, ScreenId::horsehistory, "win2")->text(), QString("1"));
+    QVERIFY(pressUntil(control(game.screens, ScreenId::horsehistory, "Command1"), Qt::Key_Tab));
     QTest::keyClick(focused(), Qt::Key_Space);
     QCOMPARE(game.visibleNames(), QStringList{"betit"});
 }
@@ -422,37 +454,38 @@ void GameTest::anyTextInAnyBoxLeavesTheGameWorking()
     Player p(game);
     p.start();
     p.setUp(2, "", 0, {"A", "B"}, {2, 3, 4, 5, 6, 7});
-    BettingScreen& betit = game.screens.betit();
+    Screen& betit = game.screens.get(ScreenId::betit);
     // Pasted into a name box: shown as it stands, nothing else changes.
-    game.screens.show(game.screens.plname());
+    game.screens.show(ScreenId::plname);
     game.screens.hide(betit);
-    game.screens.plname().nameBox(2)->setText(text);
-    game.screens.plname().Text2Change(text);
-    click(game.screens.plname().Command1);
+    // The box takes any change of its text as the name, pasted ones too; a
+    // line edit keeps at most maxLength() characters of what is pasted.
+    QLineEdit* nameBox = control<QLineEdit>(game.screens, ScreenId::plname, "Text2");
+    nameBox->setText(text);
+    click(control<QPushButton>(game.screens, ScreenId::plname, "Command1"));
     QCOMPARE(game.visibleNames(), QStringList{"betit"});
-    QCOMPARE(betit.Frame1[1]->title(), literalCaption(text));
+    QCOMPARE(frame1(game.screens, 1)->title(), literalCaption(text.left(nameBox->maxLength())));
 
     // Pasted as a stake: refused with a clear message, nothing lost.
-    betit.stakeBox(1)->setText(text);
-    betit.Text1Change(text);
-    click(betit.Command1);
+    stakeBox(game.screens, 1)->setText(text);  // the box takes any change of its text
+    click(betButton(game.screens, "Command1"));
     QCOMPARE(game.messages.size(), 1);
     QVERIFY(game.messages[0].startsWith("Player 1: "));
     QCOMPARE(p.money(1), QString("50"));
 
     // Pasted into the speed field: the range message, the speed unchanged.
-    betit.speed->trigger();
-    game.screens.gspeed().Text1->setText(text);
-    click(game.screens.gspeed().Command1);
+    menuItem(game.screens, "speed")->trigger();
+    control<QLineEdit>(game.screens, ScreenId::gspeed, "Text1")->setText(text);
+    click(speedButton(game.screens, 1));
     QCOMPARE(game.messages.last(), QString("Please Enter A Number Between 30-1000"));
     QCOMPARE(game.state.race.tickInterval, 100);
 
     // And the game goes on.
-    click(game.screens.gspeed().Command12);
-    click(game.screens.gspeed().Command[2]);
-    click(game.screens.gspeed().Command[11]);
-    click(game.screens.gspeed().Command[11]);
-    click(game.screens.gspeed().Command1);
+    click(speedButton(game.screens, 12));
+    click(speedButton(game.screens, 2));
+    click(speedButton(game.screens, 11));
+    click(speedButton(game.screens, 11));
+    click(speedButton(game.screens, 1));
     QCOMPARE(game.state.race.tickInterval, 100);
     game.messages.clear();
     p.bet(1, "10", 1);

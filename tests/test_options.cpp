@@ -9,20 +9,13 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "betting/betting_screen.h"
-#include "computer/calc_screen.h"
-#include "options/about_screen.h"
-#include "options/currency_screen.h"
-#include "options/gameover_screen.h"
-#include "options/history_screen.h"
-#include "options/speed_screen.h"
 #include "screens/look.h"
-#include "setup/selectpl_screen.h"
 #include "support/test_support.h"
 
 using namespace furlox;
 using furlox::test::child;
 using furlox::test::click;
+using furlox::test::control;
 using furlox::test::Game;
 using furlox::test::typeInto;
 
@@ -33,11 +26,27 @@ const QString kSpeedMessage = QStringLiteral("Please Enter A Number Between 30-1
 // The betting screen's labels that carry the currency sign.
 constexpr std::array<int, 9> kSignLabels{2, 4, 9, 7, 14, 12, 19, 17, 31};
 
-BettingScreen& openBetting(Game& g)
+Screen& openBetting(Game& g)
 {
-    BettingScreen& betit = g.screens.betit();
-    g.screens.show(betit);
+    Screen& betit = g.screens.get(ScreenId::betit);
+    g.screens.show(ScreenId::betit);
     return betit;
+}
+
+// A menu item of the betting screen ("speed", "newg", ...) chosen.
+void choose(Game& g, const QString& item) { control<QAction>(g.screens, ScreenId::betit, item)->trigger(); }
+
+// The speed screen's field and its buttons.
+QLineEdit* speedField(Game& g) { return control<QLineEdit>(g.screens, ScreenId::gspeed, "Text1"); }
+QPushButton* speedButton(Game& g, int n)
+{
+    return control<QPushButton>(g.screens, ScreenId::gspeed, QStringLiteral("Command%1").arg(n));
+}
+
+// The betting screen's option button of slot 1 for horse 1..6.
+QRadioButton* slot1Option(Game& g, int horse)
+{
+    return control<QRadioButton>(g.screens, ScreenId::betit, QStringLiteral("Option%1").arg(horse));
 }
 
 }  // namespace
@@ -88,14 +97,13 @@ void OptionsTest::speedApply()
     QFETCH(int, interval);
     Game g;
     g.state.race.tickInterval = 77;
-    BettingScreen& betit = openBetting(g);
-    betit.speed->trigger();
-    SpeedScreen& gspeed = g.screens.gspeed();
+    openBetting(g);
+    choose(g, "speed");
     QCOMPARE(g.visibleNames(), QStringList{QStringLiteral("gspeed")});
-    QCOMPARE(gspeed.Text1->text(), QStringLiteral("77"));
+    QCOMPARE(speedField(g)->text(), QStringLiteral("77"));
 
-    typeInto(gspeed.Text1, text);
-    click(gspeed.Command1);
+    typeInto(speedField(g), text);
+    click(speedButton(g, 1));
     if (interval) {
         QVERIFY(g.messages.isEmpty());
         QCOMPARE(g.state.race.tickInterval, interval);
@@ -104,42 +112,41 @@ void OptionsTest::speedApply()
         QCOMPARE(g.messages, QStringList{kSpeedMessage});
         QCOMPARE(g.state.race.tickInterval, 77);
         QCOMPARE(g.visibleNames(), QStringList{QStringLiteral("gspeed")});
-        QCOMPARE(gspeed.Text1->text(), text);
+        QCOMPARE(speedField(g)->text(), text);
     }
 }
 
 void OptionsTest::speedKeypad()
 {
     Game g;
-    BettingScreen& betit = openBetting(g);
-    betit.speed->trigger();
-    SpeedScreen& gspeed = g.screens.gspeed();
-    QCOMPARE(gspeed.Text1->text(), QStringLiteral("100"));
+    openBetting(g);
+    choose(g, "speed");
+    QCOMPARE(speedField(g)->text(), QStringLiteral("100"));
 
     // Every key appends its own digit: 1..9 in the block, then the tall 0.
-    click(gspeed.Command12);
-    QCOMPARE(gspeed.Text1->text(), QString());
+    click(speedButton(g, 12));
+    QCOMPARE(speedField(g)->text(), QString());
     for (int n = 2; n <= 11; ++n)
-        click(gspeed.Command[n]);
-    QCOMPARE(gspeed.Text1->text(), QStringLiteral("1234567890"));
+        click(speedButton(g, n));
+    QCOMPARE(speedField(g)->text(), QStringLiteral("1234567890"));
 
-    click(gspeed.Command12);
-    click(gspeed.Command[4]);   // 3
-    click(gspeed.Command[11]);  // 0
-    click(gspeed.Command1);
+    click(speedButton(g, 12));
+    click(speedButton(g, 4));   // 3
+    click(speedButton(g, 11));  // 0
+    click(speedButton(g, 1));
     QCOMPARE(g.state.race.tickInterval, 30);
     QCOMPARE(g.visibleNames(), QStringList{QStringLiteral("betit")});
 
     // Reopening shows the speed in force, also after a new game.
-    betit.speed->trigger();
-    QCOMPARE(gspeed.Text1->text(), QStringLiteral("30"));
-    click(gspeed.Command1);
-    betit.newgClick();
+    choose(g, "speed");
+    QCOMPARE(speedField(g)->text(), QStringLiteral("30"));
+    click(speedButton(g, 1));
+    choose(g, "newg");
     QCOMPARE(g.state.race.tickInterval, 30);
-    g.screens.hide(g.screens.selectpl());
-    g.screens.show(betit);
-    betit.speed->trigger();
-    QCOMPARE(gspeed.Text1->text(), QStringLiteral("30"));
+    g.screens.hide(ScreenId::selectpl);
+    g.screens.show(ScreenId::betit);
+    choose(g, "speed");
+    QCOMPARE(speedField(g)->text(), QStringLiteral("30"));
 }
 
 void OptionsTest::currency_data()
@@ -160,10 +167,10 @@ void OptionsTest::currency()
     QFETCH(QString, sign);
     Game g;
     g.state.currency = before.toStdString();
-    BettingScreen& betit = openBetting(g);
-    CalcScreen& calc = g.screens.computercalculation();  // made earlier in the game, now hidden
-    betit.currency->trigger();
-    CurrencyScreen& currencyed = g.screens.currencyed();
+    openBetting(g);
+    g.screens.get(ScreenId::computercalculation);  // made earlier in the game, now hidden
+    choose(g, "currency");
+    Screen& currencyed = g.screens.get(ScreenId::currencyed);
     QCOMPARE(g.visibleNames(), QStringList{QStringLiteral("currencyed")});
     if (!option.isEmpty()) {
         // The options reach past the window's edge: click on the caption.
@@ -171,19 +178,19 @@ void OptionsTest::currency()
         QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, QPoint(tw(300), button->height() / 2));
         QVERIFY(button->isChecked());
     }
-    click(currencyed.Command1);
+    click(control<QPushButton>(g.screens, ScreenId::currencyed, "Command1"));
     QCOMPARE(g.visibleNames(), QStringList{QStringLiteral("betit")});
 
     auto carriersShow = [&](const QString& expected) {
         for (int n : kSignLabels)
-            if (betit.Label[n]->text() != expected)
+            if (control<QLabel>(g.screens, ScreenId::betit, QStringLiteral("Label%1").arg(n))->text() != expected)
                 return false;
-        return calc.Label5->text() == expected;
+        return control<QLabel>(g.screens, ScreenId::computercalculation, "Label5")->text() == expected;
     };
     QVERIFY(carriersShow(sign));
 
     // A new game keeps the sign.
-    betit.newgClick();
+    choose(g, "newg");
     QVERIFY(carriersShow(sign));
 }
 
@@ -202,11 +209,12 @@ void OptionsTest::sideScreensReturnWithBetsUnchanged()
     QFETCH(QString, menuItem);
     QFETCH(QString, screen);
     Game g;
-    BettingScreen& betit = openBetting(g);
+    Screen& betit = openBetting(g);
     g.state.players[0].money = "42.5";
     betit.refresh();
-    typeInto(betit.Text[1], QStringLiteral("12"));
-    click(betit.option(1, 4));
+    QLineEdit* stake = control<QLineEdit>(g.screens, ScreenId::betit, "Text1");
+    typeInto(stake, QStringLiteral("12"));
+    click(slot1Option(g, 4));
 
     child<QAction>(&betit, menuItem)->trigger();
     QCOMPARE(g.visibleNames(), QStringList{screen});
@@ -214,9 +222,9 @@ void OptionsTest::sideScreensReturnWithBetsUnchanged()
     click(child<QPushButton>(side, QStringLiteral("Command1")));
     QCOMPARE(g.visibleNames(), QStringList{QStringLiteral("betit")});
     QVERIFY(g.messages.isEmpty());
-    QCOMPARE(betit.Text[1]->text(), QStringLiteral("12"));
-    QVERIFY(betit.option(1, 4)->isChecked());
-    QCOMPARE(betit.Label[5]->text(), QStringLiteral("42.5"));
+    QCOMPARE(stake->text(), QStringLiteral("12"));
+    QVERIFY(slot1Option(g, 4)->isChecked());
+    QCOMPARE(control<QLabel>(g.screens, ScreenId::betit, "Label5")->text(), QStringLiteral("42.5"));
     QCOMPARE(g.state.players[0].stake, std::string("12"));
     QCOMPARE(g.state.players[0].horse, 4);
 }
@@ -224,30 +232,31 @@ void OptionsTest::sideScreensReturnWithBetsUnchanged()
 void OptionsTest::historyFollowsWinCounts()
 {
     Game g;
-    BettingScreen& betit = openBetting(g);
+    openBetting(g);
     g.state.winCounts = {0, 2, 0, 3, 0, 11};
-    betit.history->trigger();
-    HistoryScreen& history = g.screens.horsehistory();
+    choose(g, "history");
+    auto win = [&g](int h) {
+        return control<QLabel>(g.screens, ScreenId::horsehistory, QStringLiteral("win%1").arg(h));
+    };
     const QStringList shown{"0", "2", "0", "3", "0", "11"};
     for (int h = 1; h <= 6; ++h)
-        QCOMPARE(history.win[h]->text(), shown[h - 1]);
-    click(history.Command1);
+        QCOMPARE(win(h)->text(), shown[h - 1]);
+    click(control<QPushButton>(g.screens, ScreenId::horsehistory, "Command1"));
 
-    betit.newgClick();
-    g.screens.hide(g.screens.selectpl());
-    g.screens.show(betit);
-    betit.history->trigger();
+    choose(g, "newg");
+    g.screens.hide(ScreenId::selectpl);
+    g.screens.show(ScreenId::betit);
+    choose(g, "history");
     for (int h = 1; h <= 6; ++h)
-        QCOMPARE(history.win[h]->text(), QStringLiteral("0"));
+        QCOMPARE(win(h)->text(), QStringLiteral("0"));
 }
 
 void OptionsTest::quitGameEnds()
 {
     Game g;
-    GameOverScreen& over = g.screens.gameover();
-    g.screens.show(over);
+    g.screens.show(ScreenId::gameover);
     QVERIFY(!g.exited);
-    click(over.Command1);
+    click(control<QPushButton>(g.screens, ScreenId::gameover, "Command1"));
     QVERIFY(g.exited);
     QVERIFY(g.visibleNames().isEmpty());
 }
@@ -266,16 +275,13 @@ void OptionsTest::captionsFit()
     QFETCH(QString, screen);
     Game g;
     Screen* root = nullptr;
-    if (screen == "computercalculation") root = &g.screens.computercalculation();
-    if (screen == "gspeed") root = &g.screens.gspeed();
-    if (screen == "currencyed") root = &g.screens.currencyed();
-    if (screen == "horsehistory") root = &g.screens.horsehistory();
-    if (screen == "gameover") root = &g.screens.gameover();
-    if (screen == "aboutgame") root = &g.screens.aboutgame();
+    for (const ScreenEntry& entry : screenTable())
+        if (screen == QLatin1String(entry.name))
+            root = &g.screens.get(entry.id);
     QVERIFY(root);
     if (screen == "computercalculation") {
         // The longest texts it shows.
-        g.state.calc.choice = "Computer will bet on Horse number: 6";
+        g.state.calc.horse = 6;  // "Computer will bet on Horse number: 6"
         g.state.calc.status = "Calculating amount to bet.......";
         g.state.calc.stake = "9999999";
         g.state.currency = "\u20ac";

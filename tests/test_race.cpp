@@ -14,16 +14,16 @@
 #include <QTimer>
 
 #include "betting/betting_rules.h"
-#include "betting/betting_screen.h"
 #include "core/number_text.h"
 #include "race/race_rules.h"
-#include "race/race_screen.h"
 #include "setup/setup_rules.h"
 #include "support/test_support.h"
 
 using namespace furlox;
+using furlox::test::control;
 using furlox::test::fireTimer;
 using furlox::test::Game;
+using furlox::test::statusText;
 using Odds = std::array<int, kHorseCount>;
 
 namespace {
@@ -47,14 +47,48 @@ GameState racing(const Odds& odds)
     return s;
 }
 
+// The race screen and its controls, reached by their object names.
+struct RaceControls {
+    Screen* screen = nullptr;
+    QPushButton* Command1 = nullptr;  // GO!
+    QPushButton* Command2 = nullptr;  // NEXT WEEK
+    QPushButton* Command3 = nullptr;  // PAUSE
+    std::array<QLabel*, kHorseCount + 1> Image{};  // Image[1] .. Image[6]
+    std::array<QTimer*, kHorseCount + 1> Timer{};  // Timer[1] .. Timer[6]
+};
+
 // The race screen as the racecourse hands over to it. The betting screen is
 // made first, since making it draws the first odds; then the week's odds.
-RaceScreen& showRace(Game& g, const Odds& odds)
+RaceControls showRace(Game& g, const Odds& odds)
 {
-    g.screens.betit();
+    g.screens.get(ScreenId::betit);
     g.state.odds = odds;
-    g.screens.show(g.screens.ingame());
-    return g.screens.ingame();
+    g.screens.show(ScreenId::ingame);
+    RaceControls race;
+    race.screen = &g.screens.get(ScreenId::ingame);
+    race.Command1 = control<QPushButton>(g.screens, ScreenId::ingame, "Command1");
+    race.Command2 = control<QPushButton>(g.screens, ScreenId::ingame, "Command2");
+    race.Command3 = control<QPushButton>(g.screens, ScreenId::ingame, "Command3");
+    for (int horse = 1; horse <= kHorseCount; ++horse) {
+        race.Image[horse] = control<QLabel>(g.screens, ScreenId::ingame, QString("Image%1").arg(horse));
+        race.Timer[horse] = control<QTimer>(g.screens, ScreenId::ingame, QString("Timer%1").arg(horse));
+    }
+    return race;
+}
+
+// The betting screen's stake box of slot 1..4.
+QLineEdit* stakeBox(Screens& screens, int slot)
+{
+    return control<QLineEdit>(screens, ScreenId::betit, QString("Text%1").arg(slot));
+}
+
+// The betting screen's option button of slot 1..4 for horse 1..6: slot 1
+// numbers them Option1..Option6 downwards, the others upwards (slot 2's
+// horse 1 is Option12).
+QRadioButton* option(Screens& screens, int slot, int horse)
+{
+    const int number = slot == 1 ? horse : 6 * slot + 1 - horse;
+    return control<QRadioButton>(screens, ScreenId::betit, QString("Option%1").arg(number));
 }
 
 QString qs(const std::string& s) { return QString::fromStdString(s); }
@@ -380,14 +414,14 @@ void RaceTest::gameOver()
 void RaceTest::layout()
 {
     Game g;
-    RaceScreen& race = showRace(g, {1, 1, 1, 1, 1, 1});
+    const RaceControls race = showRace(g, {1, 1, 1, 1, 1, 1});
     for (int horse = 1; horse <= kHorseCount; ++horse) {
-        QLabel* picture = test::child<QLabel>(&race, QString("Image%1").arg(horse));
+        QLabel* picture = test::child<QLabel>(race.screen, QString("Image%1").arg(horse));
         QVERIFY(picture);
         QCOMPARE(picture->geometry(), QRect(16, 56 * horse, 48, 42));
         QCOMPARE(picture->accessibleName(), qs(horseLabel(horse)));
         QVERIFY(!picture->pixmap().isNull());
-        QTimer* timer = test::child<QTimer>(&race, QString("Timer%1").arg(horse));
+        QTimer* timer = test::child<QTimer>(race.screen, QString("Timer%1").arg(horse));
         QVERIFY(timer && !timer->isActive());
         QCOMPARE(timer->interval(), 100);
         QCOMPARE(timer->timerType(), Qt::PreciseTimer);
@@ -398,31 +432,31 @@ void RaceTest::layout()
     const QPoint middle = race.Command1->geometry().center();
     race.Command3->show();
     race.Command2->show();
-    QCOMPARE(race.childAt(middle), race.Command1);
+    QCOMPARE(race.screen->childAt(middle), race.Command1);
     race.Command1->hide();
-    QCOMPARE(race.childAt(middle), race.Command3);
+    QCOMPARE(race.screen->childAt(middle), race.Command3);
     race.Command3->hide();
     race.Command2->show();
-    QCOMPARE(race.childAt(middle), race.Command2);
+    QCOMPARE(race.screen->childAt(middle), race.Command2);
     race.Command3->show();
-    QCOMPARE(race.childAt(middle), race.Command3);
-    QCOMPARE(race.statusText(), kReady);
+    QCOMPARE(race.screen->childAt(middle), race.Command3);
+    QCOMPARE(statusText(g.screens), kReady);
 
     // A new speed reaches the idle timers.
     g.state.race.tickInterval = 30;
-    race.refresh();
+    race.screen->refresh();
     QCOMPARE(race.Timer[4]->interval(), 30);
 }
 
 void RaceTest::goShowsPause()
 {
     Game g;
-    RaceScreen& race = showRace(g, {5, 5, 5, 5, 5, 5});
+    const RaceControls race = showRace(g, {5, 5, 5, 5, 5, 5});
     test::click(race.Command1);
     QVERIFY(!race.Command1->isVisible());
     QVERIFY(race.Command3->isVisible() && race.Command3->isEnabled());
     QCOMPARE(race.Command3->text(), QString("PAUSE GAME"));
-    QCOMPARE(race.statusText(), kRacing);
+    QCOMPARE(statusText(g.screens), kRacing);
     for (int horse = 1; horse <= kHorseCount; ++horse)
         QVERIFY(race.Timer[horse]->isActive());
 }
@@ -430,24 +464,24 @@ void RaceTest::goShowsPause()
 void RaceTest::pauseFreezesEveryHorse()
 {
     Game g;
-    RaceScreen& race = showRace(g, {1, 1, 1, 1, 1, 1});
+    const RaceControls race = showRace(g, {1, 1, 1, 1, 1, 1});
     test::click(race.Command1);
     for (int horse = 1; horse <= kHorseCount; ++horse)
         QVERIFY(fireTimer(race.Timer[horse]));
     test::click(race.Command3);
-    QCOMPARE(race.statusText(), kPaused);
+    QCOMPARE(statusText(g.screens), kPaused);
     QCOMPARE(race.Command3->text(), QString("UNPAUSE GAME"));
     for (int horse = 1; horse <= kHorseCount; ++horse) {
         QVERIFY(!fireTimer(race.Timer[horse]));
         // Even a tick delivered by hand moves nothing while paused.
-        QVERIFY(QMetaObject::invokeMethod(&race, qPrintable(QString("Timer%1Tick").arg(horse))));
+        QVERIFY(QMetaObject::invokeMethod(race.Timer[horse], "timeout", Qt::DirectConnection));
     }
     for (int horse = 1; horse <= kHorseCount; ++horse) {
         QCOMPARE(g.state.race.positions[horse - 1], 360);
         QCOMPARE(race.Image[horse]->x(), 24);
     }
     test::click(race.Command3);
-    QCOMPARE(race.statusText(), kRacing);
+    QCOMPARE(statusText(g.screens), kRacing);
     QCOMPARE(race.Command3->text(), QString("PAUSE GAME"));
     for (int horse = 1; horse <= kHorseCount; ++horse) {
         QCOMPARE(race.Image[horse]->x(), 24);
@@ -460,15 +494,15 @@ void RaceTest::finishLeavesOnlyNextWeek()
 {
     Game g;
     g.state.race.positions[2] = 6960;
-    RaceScreen& race = showRace(g, {1, 1, 1, 1, 1, 1});
+    const RaceControls race = showRace(g, {1, 1, 1, 1, 1, 1});
     QCOMPARE(race.Image[3]->x(), 464);
     test::click(race.Command1);
     QVERIFY(fireTimer(race.Timer[3]));
-    QCOMPARE(race.statusText(), kWinners[2]);
+    QCOMPARE(statusText(g.screens), kWinners[2]);
     QCOMPARE(race.Image[3]->x(), 472);
     QVERIFY(!race.Command1->isVisible() && !race.Command3->isVisible());
     QVERIFY(race.Command2->isVisible() && race.Command2->isEnabled());
-    QCOMPARE(race.childAt(race.Command2->geometry().center()), race.Command2);
+    QCOMPARE(race.screen->childAt(race.Command2->geometry().center()), race.Command2);
     for (int horse = 1; horse <= kHorseCount; ++horse)
         QVERIFY(!fireTimer(race.Timer[horse]));
 }
@@ -476,10 +510,10 @@ void RaceTest::finishLeavesOnlyNextWeek()
 void RaceTest::statusShowsOnlyItsTexts()
 {
     Game g;
-    RaceScreen& race = showRace(g, {3, 10, 50, 99, 100, 7});
+    const RaceControls race = showRace(g, {3, 10, 50, 99, 100, 7});
     const QSet<QString> allowed = QSet<QString>{kReady, kRacing, kPaused} + QSet<QString>(kWinners.begin(), kWinners.end());
     auto check = [&] {
-        QVERIFY2(allowed.contains(race.statusText()), qPrintable(race.statusText()));
+        QVERIFY2(allowed.contains(statusText(g.screens)), qPrintable(statusText(g.screens)));
         for (int horse = 1; horse <= kHorseCount; ++horse) {
             const int p = g.state.race.positions[horse - 1];
             QVERIFY(onTrack(p));
@@ -502,7 +536,7 @@ void RaceTest::statusShowsOnlyItsTexts()
         check();
     }
     QCOMPARE(std::count(g.state.race.positions.begin(), g.state.race.positions.end(), kFinishPosition), 1);
-    QVERIFY(kWinners.contains(race.statusText()));
+    QVERIFY(kWinners.contains(statusText(g.screens)));
 }
 
 void RaceTest::nextWeekHandsOver_data()
@@ -524,22 +558,21 @@ void RaceTest::nextWeekHandsOver()
     Game g;
     choosePlayerCount(g.state, 1, false);
     g.state.race.positions[0] = 6960;
-    RaceScreen& race = showRace(g, {1, 1, 1, 1, 1, 1});
+    const RaceControls race = showRace(g, {1, 1, 1, 1, 1, 1});
     g.state.record[0] = BetLine{"50", stake.toStdString(), backed.toStdString(), "50"};
     test::click(race.Command1);
     QVERIFY(fireTimer(race.Timer[1]));
     test::click(race.Command2);
 
     QCOMPARE(g.visibleNames(), QStringList{screen});
-    BettingScreen& betit = g.screens.betit();
-    QCOMPARE(betit.Label[5]->text(), money);
+    QCOMPARE(control<QLabel>(g.screens, ScreenId::betit, "Label5")->text(), money);
     for (int slot = 1; slot <= kSlotCount; ++slot) {
-        QCOMPARE(betit.stakeBox(slot)->text(), QString("0"));
-        QVERIFY(betit.option(slot, 1)->isChecked());
+        QCOMPARE(stakeBox(g.screens, slot)->text(), QString("0"));
+        QVERIFY(option(g.screens, slot, 1)->isChecked());
     }
-    QCOMPARE(betit.stakeBox(1)->isEnabled(), money != "0");
-    QCOMPARE(race.statusText(), kReady);
-    QVERIFY(race.Command1->isVisibleTo(&race) && race.Command1->isEnabled());
+    QCOMPARE(stakeBox(g.screens, 1)->isEnabled(), money != "0");
+    QCOMPARE(statusText(g.screens), kReady);
+    QVERIFY(race.Command1->isVisibleTo(race.screen) && race.Command1->isEnabled());
     QVERIFY(!race.Command2->isEnabled());
     for (int horse = 1; horse <= kHorseCount; ++horse) {
         QCOMPARE(race.Image[horse]->x(), 16);
@@ -566,8 +599,8 @@ void RaceTest::spaceBarFollowsTheVisibleButton()
         g.state.race.pauseVisible = false;
         g.state.race.nextVisible = true;
     }
-    RaceScreen& race = showRace(g, {1, 1, 1, 1, 1, 1});
-    QVERIFY(QTest::qWaitForWindowActive(&race));
+    const RaceControls race = showRace(g, {1, 1, 1, 1, 1, 1});
+    QVERIFY(QTest::qWaitForWindowActive(race.screen));
     race.Command1->setFocus();
     auto space = [] {
         QWidget* focused = QApplication::focusWidget();
@@ -575,11 +608,11 @@ void RaceTest::spaceBarFollowsTheVisibleButton()
         QTest::keyClick(focused, Qt::Key_Space);
     };
     space();
-    QCOMPARE(race.statusText(), kRacing);
+    QCOMPARE(statusText(g.screens), kRacing);
     space();
-    QCOMPARE(race.statusText(), kPaused);
+    QCOMPARE(statusText(g.screens), kPaused);
     space();
-    QCOMPARE(race.statusText(), kRacing);
+    QCOMPARE(statusText(g.screens), kRacing);
     g.state.race.positions[1] = 6960;
     QVERIFY(fireTimer(race.Timer[2]));
     QCOMPARE(QApplication::focusWidget(), race.Command2);

@@ -7,20 +7,15 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 
-#include "betting/betting_screen.h"
-#include "race/race_screen.h"
 #include "screens/look.h"
-#include "screens/title_screen.h"
-#include "setup/course_screen.h"
-#include "setup/difficulty_screen.h"
-#include "setup/names_screen.h"
-#include "setup/selectpl_screen.h"
 #include "setup/setup_rules.h"
 #include "support/test_support.h"
 
 using namespace furlox;
 using furlox::test::click;
+using furlox::test::control;
 using furlox::test::fireTimer;
 using furlox::test::Game;
 using furlox::test::typeInto;
@@ -43,38 +38,71 @@ public:
     std::string log;
 };
 
-QPushButton* countButton(SelectPlayersScreen& s, int count)
+// Controls by their object names.
+QPushButton* pushButton(Screens& s, ScreenId id, const QString& name) { return control<QPushButton>(s, id, name); }
+QLabel* label(Screens& s, ScreenId id, const QString& name) { return control<QLabel>(s, id, name); }
+QTimer* timer1(Screens& s, ScreenId id) { return control<QTimer>(s, id, "Timer1"); }
+// Box Text1 .. Text4 of the names screen.
+QLineEdit* nameBox(Screens& s, int slot)
 {
-    return std::array{s.Command1, s.Command2, s.Command3, s.Command4}[count - 1];
+    return control<QLineEdit>(s, ScreenId::plname, QString("Text%1").arg(slot));
+}
+QGroupBox* frame1(Screens& s, int index)
+{
+    return control<QGroupBox>(s, ScreenId::betit, QString("Frame1(%1)").arg(index));
+}
+// Stake box Text1 .. Text4 of the betting screen.
+QLineEdit* stakeBox(Screens& s, int slot)
+{
+    return control<QLineEdit>(s, ScreenId::betit, QString("Text%1").arg(slot));
+}
+QAction* menuItem(Screens& s, const QString& name) { return control<QAction>(s, ScreenId::betit, name); }
+// Slot 1 numbers its options Option1..Option6 downwards, the other slots
+// upwards: horse 1 of slot 2 is Option12.
+QRadioButton* option(Screens& s, int slot, int horse)
+{
+    const int number = slot == 1 ? horse : 6 * slot + 1 - horse;
+    return control<QRadioButton>(s, ScreenId::betit, QString("Option%1").arg(number));
+}
+// Slot 1's odds are Label21..Label26, the others' Label27(i)..Label29(i).
+QLabel* oddsLabel(Screens& s, int slot, int horse)
+{
+    return label(s, ScreenId::betit, slot == 1 ? QString("Label%1").arg(20 + horse)
+                                               : QString("Label%1(%2)").arg(25 + slot).arg(horse - 1));
 }
 
-void setComputerBox(SelectPlayersScreen& s, bool ticked)
+// "1 Player" .. "4 Players".
+QPushButton* countButton(Screens& s, int count)
 {
-    if (s.Check1->isChecked() != ticked)
-        click(s.Check1);
+    return pushButton(s, ScreenId::selectpl, QString("Command%1").arg(count));
+}
+
+void setComputerBox(Screens& s, bool ticked)
+{
+    auto* check1 = control<QCheckBox>(s, ScreenId::selectpl, "Check1");
+    if (check1->isChecked() != ticked)
+        click(check1);
 }
 
 // From the player-count screen to the betting screen, the way players do it.
 void setUp(Game& g, int count, bool computer, int nameDraw = 1)
 {
-    SelectPlayersScreen& select = g.screens.selectpl();
-    setComputerBox(select, computer);
-    click(countButton(select, count));
+    setComputerBox(g.screens, computer);
+    click(countButton(g.screens, count));
     if (computer) {
-        DifficultyScreen& difficulty = g.screens.computerdifficulty();
-        click(difficulty.Command2);
+        click(pushButton(g.screens, ScreenId::computerdifficulty, "Command2"));
         g.random.pushDraw(nameDraw, 10);
-        QVERIFY(fireTimer(difficulty.Timer1));
-        click(difficulty.Command1);
+        QVERIFY(fireTimer(timer1(g.screens, ScreenId::computerdifficulty)));
+        click(pushButton(g.screens, ScreenId::computerdifficulty, "Command1"));
     }
-    click(g.screens.plname().Command1);
+    click(pushButton(g.screens, ScreenId::plname, "Command1"));
 }
 
-bool slotCanBet(BettingScreen& b, int slot)
+bool slotCanBet(Screens& s, int slot)
 {
-    bool all = b.stakeBox(slot)->isEnabled();
+    bool all = stakeBox(s, slot)->isEnabled();
     for (int horse = 1; horse <= 6; ++horse)
-        all = all && b.option(slot, horse)->isEnabled();
+        all = all && option(s, slot, horse)->isEnabled();
     return all;
 }
 
@@ -114,50 +142,47 @@ void SetupTest::newGameWithCount()
     QFETCH(int, count);
     QFETCH(bool, computer);
     Game g;
-    g.screens.show(g.screens.selectpl());
+    g.screens.show(ScreenId::selectpl);
     setUp(g, 4, true, 4);
     const QStringList typed{"Ann", "Bob", "Cy", "Di"};
-    NamesScreen& names = g.screens.plname();
-    BettingScreen& betit = g.screens.betit();
-    betit.changeplClick();
+    Screen& names = g.screens.get(ScreenId::plname);
+    menuItem(g.screens, "changepl")->trigger();
     for (int k = 1; k <= 4; ++k)
-        typeInto(names.Text[k], typed[k - 1]);
-    click(names.Command1);
-    typeInto(betit.stakeBox(4), "abc");
+        typeInto(nameBox(g.screens, k), typed[k - 1]);
+    click(pushButton(g.screens, ScreenId::plname, "Command1"));
+    typeInto(stakeBox(g.screens, 4), "abc");
     g.state.players[0].canBet = false;
     g.screens.refreshAll();
 
-    betit.newgClick();
+    menuItem(g.screens, "newg")->trigger();
     QCOMPARE(g.visibleNames(), QStringList{"selectpl"});
     QCOMPARE(names.windowTitle(), QString("Player Names"));
-    QCOMPARE(names.Command1->text(), QString("Lets Race!"));
+    QCOMPARE(pushButton(g.screens, ScreenId::plname, "Command1")->text(), QString("Lets Race!"));
 
-    SelectPlayersScreen& select = g.screens.selectpl();
-    setComputerBox(select, computer);
-    click(countButton(select, count));
+    setComputerBox(g.screens, computer);
+    click(countButton(g.screens, count));
     QCOMPARE(g.visibleNames(), QStringList{computer ? "computerdifficulty" : "plname"});
     for (int k = 1; k <= 4; ++k) {
-        QCOMPARE(slotCanBet(betit, k), k <= count);
-        QCOMPARE(names.Text[k]->isEnabled(), k <= count);
-        QCOMPARE(names.Text[k]->text(), typed[k - 1]);
+        QCOMPARE(slotCanBet(g.screens, k), k <= count);
+        QCOMPARE(nameBox(g.screens, k)->isEnabled(), k <= count);
+        QCOMPARE(nameBox(g.screens, k)->text(), typed[k - 1]);
     }
-    QCOMPARE(betit.Command1->isHidden(), computer);
-    QCOMPARE(betit.Label[30]->text(),
+    QCOMPARE(pushButton(g.screens, ScreenId::betit, "Command1")->isHidden(), computer);
+    QCOMPARE(label(g.screens, ScreenId::betit, "Label30")->text(),
              computer ? QString("Pompadoodle's money:") : QString("--Computer Not Playing--"));
 
     if (computer) {
-        DifficultyScreen& difficulty = g.screens.computerdifficulty();
-        click(difficulty.Command3);
-        QVERIFY(fireTimer(difficulty.Timer1));
-        click(difficulty.Command1);
+        click(pushButton(g.screens, ScreenId::computerdifficulty, "Command3"));
+        QVERIFY(fireTimer(timer1(g.screens, ScreenId::computerdifficulty)));
+        click(pushButton(g.screens, ScreenId::computerdifficulty, "Command1"));
     }
-    click(names.Command1);
+    click(pushButton(g.screens, ScreenId::plname, "Command1"));
     QCOMPARE(g.visibleNames(), QStringList{"betit"});
     for (int k = 1; k <= 4; ++k)
-        QCOMPARE(betit.Frame1[k - 1]->title(), k <= count ? typed[k - 1] : QString("(NOT PLAYING)"));
+        QCOMPARE(frame1(g.screens, k - 1)->title(), k <= count ? typed[k - 1] : QString("(NOT PLAYING)"));
 
     // Slot 4's leftover stake holds the race up only where it can be corrected.
-    click(computer ? betit.Command2 : betit.Command1);
+    click(pushButton(g.screens, ScreenId::betit, computer ? "Command2" : "Command1"));
     if (count == 4) {
         QCOMPARE(g.messages, QStringList{"Player 4: That is not a number - please enter the amount to bet"});
         QCOMPARE(g.visibleNames(), QStringList{"betit"});
@@ -182,44 +207,42 @@ void SetupTest::ampersandAndEmptyNames()
     QFETCH(QString, typed);
     QFETCH(QString, title);
     Game g;
-    g.screens.show(g.screens.selectpl());
-    click(countButton(g.screens.selectpl(), 2));
-    NamesScreen& names = g.screens.plname();
-    typeInto(names.Text[2], typed);
+    g.screens.show(ScreenId::selectpl);
+    click(countButton(g.screens, 2));
+    typeInto(nameBox(g.screens, 2), typed);
     QCOMPARE(g.state.players[1].typedName, typed.toStdString());
-    click(names.Command1);
-    QCOMPARE(g.screens.betit().Frame1[0]->title(), QString("QX Player One"));
-    QCOMPARE(g.screens.betit().Frame1[1]->title(), title);
+    click(pushButton(g.screens, ScreenId::plname, "Command1"));
+    QCOMPARE(frame1(g.screens, 0)->title(), QString("QX Player One"));
+    QCOMPARE(frame1(g.screens, 1)->title(), title);
 }
 
 void SetupTest::renamingMidGameTouchesOnlyCaptions()
 {
     Game g;
-    g.screens.show(g.screens.selectpl());
+    g.screens.show(ScreenId::selectpl);
     setUp(g, 2, false);
-    BettingScreen& betit = g.screens.betit();
-    typeInto(betit.stakeBox(1), "7.5");
-    click(betit.option(2, 4));
+    typeInto(stakeBox(g.screens, 1), "7.5");
+    click(option(g.screens, 2, 4));
     g.state.players[1].money = "12";
     g.screens.refreshAll();
     const GameState before = g.state;
-    const QString odds = betit.oddsLabel(1, 1)->text();
+    const QString odds = oddsLabel(g.screens, 1, 1)->text();
 
-    betit.changeplClick();
-    NamesScreen& names = g.screens.plname();
+    menuItem(g.screens, "changepl")->trigger();
+    Screen& names = g.screens.get(ScreenId::plname);
     QCOMPARE(g.visibleNames(), QStringList{"plname"});
     QCOMPARE(names.windowTitle(), QString("Change Player Names"));
-    QCOMPARE(names.Command1->text(), QString("Change It!"));
-    typeInto(names.Text[1], "Zed");
-    click(names.Command1);
+    QCOMPARE(pushButton(g.screens, ScreenId::plname, "Command1")->text(), QString("Change It!"));
+    typeInto(nameBox(g.screens, 1), "Zed");
+    click(pushButton(g.screens, ScreenId::plname, "Command1"));
 
     QCOMPARE(g.visibleNames(), QStringList{"betit"});
-    QCOMPARE(betit.Frame1[0]->title(), QString("Zed"));
-    QCOMPARE(betit.Frame1[1]->title(), QString("QX Player Two"));
-    QCOMPARE(betit.stakeBox(1)->text(), QString("7.5"));
-    QVERIFY(betit.option(2, 4)->isChecked());
-    QCOMPARE(betit.Label[6]->text(), QString("12"));
-    QCOMPARE(betit.oddsLabel(1, 1)->text(), odds);
+    QCOMPARE(frame1(g.screens, 0)->title(), QString("Zed"));
+    QCOMPARE(frame1(g.screens, 1)->title(), QString("QX Player Two"));
+    QCOMPARE(stakeBox(g.screens, 1)->text(), QString("7.5"));
+    QVERIFY(option(g.screens, 2, 4)->isChecked());
+    QCOMPARE(label(g.screens, ScreenId::betit, "Label6")->text(), QString("12"));
+    QCOMPARE(oddsLabel(g.screens, 1, 1)->text(), odds);
     QCOMPARE(g.state.record[0].stake, before.record[0].stake);
 }
 
@@ -237,45 +260,51 @@ void SetupTest::difficultyScreenStates()
     QFETCH(int, button);
     QFETCH(QString, level);
     Game g;
-    g.screens.show(g.screens.selectpl());
-    setComputerBox(g.screens.selectpl(), true);
-    click(countButton(g.screens.selectpl(), 1));
-    DifficultyScreen& d = g.screens.computerdifficulty();
-    QPushButton* levelButton = std::array{d.Command2, d.Command3, d.Command4}[button - 2];
+    g.screens.show(ScreenId::selectpl);
+    setComputerBox(g.screens, true);
+    click(countButton(g.screens, 1));
+    Screen& d = g.screens.get(ScreenId::computerdifficulty);
+    const auto dButton = [&](const char* name) { return pushButton(g.screens, ScreenId::computerdifficulty, name); };
+    const auto dLabel = [&](const char* name) { return label(g.screens, ScreenId::computerdifficulty, name); };
+    QTimer* dTimer1 = timer1(g.screens, ScreenId::computerdifficulty);
+    QPushButton* levelButton = dButton(qPrintable(QString("Command%1").arg(button)));
 
     for (int visit = 1; visit <= 2; ++visit) {
         // Choosing: short window, no draw running, "Continue" does nothing.
         QCOMPARE(d.height(), tw(945));
-        QVERIFY(!fireTimer(d.Timer1));
-        click(d.Command1);
+        QVERIFY(!fireTimer(dTimer1));
+        click(dButton("Command1"));
         QCOMPARE(g.visibleNames(), QStringList{"computerdifficulty"});
 
         const int reseeds = g.random.reseeds;
         click(levelButton);
-        QCOMPARE(d.Label2->text(), level);
+        QCOMPARE(dLabel("Label2")->text(), level);
         QCOMPARE(d.height(), tw(2115));
-        QVERIFY(d.Label3->isVisibleTo(&d) && d.Label4->isVisibleTo(&d));
-        QVERIFY(!d.Command2->isEnabled() && !d.Command3->isEnabled() && !d.Command4->isEnabled());
-        QVERIFY(!d.Command1->isEnabled());
+        QVERIFY(dLabel("Label3")->isVisibleTo(&d) && dLabel("Label4")->isVisibleTo(&d));
+        QVERIFY(!dButton("Command2")->isEnabled() && !dButton("Command3")->isEnabled() &&
+                !dButton("Command4")->isEnabled());
+        QVERIFY(!dButton("Command1")->isEnabled());
 
         g.random.pushDraw(7, 10);
-        QVERIFY(fireTimer(d.Timer1));
+        QVERIFY(fireTimer(dTimer1));
         QCOMPARE(g.random.reseeds, reseeds + 1);
-        QVERIFY(!fireTimer(d.Timer1));
-        QCOMPARE(d.Label4->text(), QString("Rufus 'Hop Skip 'n' Jump' Pelloe"));
-        QVERIFY(d.Command1->isEnabled());
+        QVERIFY(!fireTimer(dTimer1));
+        QCOMPARE(dLabel("Label4")->text(), QString("Rufus 'Hop Skip 'n' Jump' Pelloe"));
+        QVERIFY(dButton("Command1")->isEnabled());
 
-        click(d.Command1);
+        click(dButton("Command1"));
         QCOMPARE(g.visibleNames(), QStringList{"plname"});
-        QCOMPARE(g.screens.betit().Label[30]->text(), QString("Rufus 'Hop Skip 'n' Jump' Pelloe's money:"));
+        QCOMPARE(label(g.screens, ScreenId::betit, "Label30")->text(),
+                 QString("Rufus 'Hop Skip 'n' Jump' Pelloe's money:"));
         QCOMPARE(g.state.computer.level, level.toStdString());
-        click(g.screens.plname().Command1);
+        click(pushButton(g.screens, ScreenId::plname, "Command1"));
 
         // A new game takes the screen back to choosing.
-        g.screens.betit().newgClick();
-        click(countButton(g.screens.selectpl(), 1));
+        menuItem(g.screens, "newg")->trigger();
+        click(countButton(g.screens, 1));
         QCOMPARE(g.visibleNames(), QStringList{"computerdifficulty"});
-        QVERIFY(d.Command2->isEnabled() && d.Command3->isEnabled() && d.Command4->isEnabled());
+        QVERIFY(dButton("Command2")->isEnabled() && dButton("Command3")->isEnabled() &&
+                dButton("Command4")->isEnabled());
     }
 }
 
@@ -322,14 +351,14 @@ void SetupTest::everyNameAndCourseCanBeDrawn()
 void SetupTest::racecourseDrawsOncePerShowing()
 {
     Game g;
-    g.screens.show(g.screens.selectpl());
+    g.screens.show(ScreenId::selectpl);
     setUp(g, 1, false);
-    BettingScreen& betit = g.screens.betit();
-    CourseScreen& course = g.screens.racecourse();
+    Screen& betit = g.screens.get(ScreenId::betit);
+    QTimer* courseTimer = timer1(g.screens, ScreenId::racecourse);
     auto race = [&] {
-        g.screens.hide(g.screens.ingame());
+        g.screens.hide(ScreenId::ingame);
         g.screens.show(betit);
-        click(betit.Command1);
+        click(pushButton(g.screens, ScreenId::betit, "Command1"));
         QCOMPARE(g.visibleNames(), QStringList{"racecourse"});
     };
 
@@ -343,14 +372,14 @@ void SetupTest::racecourseDrawsOncePerShowing()
         const int draws = g.random.draws;
         if (showing.tick) {
             g.random.pushDraw(showing.d, 14);
-            QVERIFY(fireTimer(course.Timer1));
-            QVERIFY(!fireTimer(course.Timer1));
+            QVERIFY(fireTimer(courseTimer));
+            QVERIFY(!fireTimer(courseTimer));
         }
-        click(course.Command1);
+        click(pushButton(g.screens, ScreenId::racecourse, "Command1"));
         QCOMPARE(g.random.draws, draws + (showing.tick ? 1 : 0));
         QCOMPARE(g.visibleNames(), QStringList{"ingame"});
-        QCOMPARE(course.Label2->text(), QString(showing.shown));
-        QVERIFY(!fireTimer(course.Timer1));
+        QCOMPARE(label(g.screens, ScreenId::racecourse, "Label2")->text(), QString(showing.shown));
+        QVERIFY(!fireTimer(courseTimer));
     }
 }
 
@@ -364,38 +393,34 @@ void SetupTest::splashToBettingScreen()
     g.random.pushDraw(10, 10);
 
     g.screens.start();
-    QVERIFY(fireTimer(g.screens.title().Timer1));
+    QVERIFY(fireTimer(timer1(g.screens, ScreenId::title)));
     QCOMPARE(g.visibleNames(), QStringList{"selectpl"});
-    SelectPlayersScreen& select = g.screens.selectpl();
-    click(select.Check1);
-    click(select.Command3);
+    click(control<QCheckBox>(g.screens, ScreenId::selectpl, "Check1"));
+    click(pushButton(g.screens, ScreenId::selectpl, "Command3"));
     QCOMPARE(g.visibleNames(), QStringList{"computerdifficulty"});
-    DifficultyScreen& d = g.screens.computerdifficulty();
-    click(d.Command4);
-    QVERIFY(fireTimer(d.Timer1));
-    click(d.Command1);
+    click(pushButton(g.screens, ScreenId::computerdifficulty, "Command4"));
+    QVERIFY(fireTimer(timer1(g.screens, ScreenId::computerdifficulty)));
+    click(pushButton(g.screens, ScreenId::computerdifficulty, "Command1"));
     QCOMPARE(g.visibleNames(), QStringList{"plname"});
-    NamesScreen& names = g.screens.plname();
     const QStringList typed{"Alice", "Bert", "Cleo"};
     for (int k = 1; k <= 3; ++k)
-        typeInto(names.Text[k], typed[k - 1]);
-    click(names.Command1);
+        typeInto(nameBox(g.screens, k), typed[k - 1]);
+    click(pushButton(g.screens, ScreenId::plname, "Command1"));
 
     QCOMPARE(g.visibleNames(), QStringList{"betit"});
-    BettingScreen& betit = g.screens.betit();
     for (int k = 1; k <= 3; ++k) {
-        QCOMPARE(betit.Frame1[k - 1]->title(), typed[k - 1]);
-        QVERIFY(slotCanBet(betit, k));
+        QCOMPARE(frame1(g.screens, k - 1)->title(), typed[k - 1]);
+        QVERIFY(slotCanBet(g.screens, k));
     }
-    QCOMPARE(betit.Frame1[3]->title(), QString("(NOT PLAYING)"));
-    QVERIFY(!betit.stakeBox(4)->isEnabled());
+    QCOMPARE(frame1(g.screens, 3)->title(), QString("(NOT PLAYING)"));
+    QVERIFY(!stakeBox(g.screens, 4)->isEnabled());
     for (int horse = 1; horse <= 6; ++horse)
-        QVERIFY(!betit.option(4, horse)->isEnabled());
-    QCOMPARE(betit.Label[30]->text(), QString("Wobblethorpe's money:"));
-    QVERIFY(betit.Command1->isHidden());
+        QVERIFY(!option(g.screens, 4, horse)->isEnabled());
+    QCOMPARE(label(g.screens, ScreenId::betit, "Label30")->text(), QString("Wobblethorpe's money:"));
+    QVERIFY(pushButton(g.screens, ScreenId::betit, "Command1")->isHidden());
     QCOMPARE(g.state.computer.level, std::string("hard"));
     for (int horse = 1; horse <= 6; ++horse)
-        QCOMPARE(betit.oddsLabel(4, horse)->text(), QString("%1 - 1").arg(odds[horse - 1]));
+        QCOMPARE(oddsLabel(g.screens, 4, horse)->text(), QString("%1 - 1").arg(odds[horse - 1]));
 }
 
 QTEST_MAIN(SetupTest)

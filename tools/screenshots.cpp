@@ -9,23 +9,12 @@
 #include <QPixmap>
 #include <cstdlib>
 
+#include <set>
+
 #include "betting/betting_rules.h"
 #include "computer/computer_rules.h"
 #include "core/game_state.h"
 #include "core/random.h"
-#include "betting/betting_screen.h"
-#include "computer/calc_screen.h"
-#include "options/about_screen.h"
-#include "options/currency_screen.h"
-#include "options/gameover_screen.h"
-#include "options/history_screen.h"
-#include "options/speed_screen.h"
-#include "race/race_screen.h"
-#include "screens/title_screen.h"
-#include "setup/course_screen.h"
-#include "setup/difficulty_screen.h"
-#include "setup/names_screen.h"
-#include "setup/selectpl_screen.h"
 #include "race/race_rules.h"
 #include "screens/look.h"
 #include "screens/screen.h"
@@ -38,9 +27,14 @@ namespace {
 
 QString g_dir;
 int g_count = 0;
+std::set<ScreenId> g_shot;
 
-void shoot(Screens& screens, Screen& screen, const QString& name)
+// One picture of a screen, named "<nn>-<screen>[-<state>].png".
+void shoot(Screens& screens, ScreenId id, const QString& state = {})
 {
+    Screen& screen = screens.get(id);
+    const QString name = state.isEmpty() ? screen.objectName() : screen.objectName() + "-" + state;
+    g_shot.insert(id);
     screens.refreshAll();
     screens.show(screen);
     QApplication::processEvents();
@@ -125,58 +119,58 @@ int main(int argc, char* argv[])
     Screens screens(state, random);
     screens.setExitHook([] {});
 
-    shoot(screens, screens.title(), QStringLiteral("title"));
-    shoot(screens, screens.selectpl(), QStringLiteral("selectpl"));
+    shoot(screens, ScreenId::title);
+    shoot(screens, ScreenId::selectpl);
 
-    screens.betit();  // the count choice creates the betting screen
+    screens.get(ScreenId::betit);  // the count choice creates the betting screen
     choosePlayerCount(state, 3, true);
-    shoot(screens, screens.computerdifficulty(), QStringLiteral("computerdifficulty-choose"));
+    shoot(screens, ScreenId::computerdifficulty, QStringLiteral("choose"));
     pickLevel(state, "hard");
-    shoot(screens, screens.computerdifficulty(), QStringLiteral("computerdifficulty-drawing"));
+    shoot(screens, ScreenId::computerdifficulty, QStringLiteral("drawing"));
     drawOpponentName(state, random);
-    shoot(screens, screens.computerdifficulty(), QStringLiteral("computerdifficulty-ready"));
+    shoot(screens, ScreenId::computerdifficulty, QStringLiteral("ready"));
     confirmOpponent(state);
 
     state.players[0].typedName = "Ada";
     state.players[1].typedName = "Tom & Jerry";
     state.players[2].typedName = "Rufus";
-    shoot(screens, screens.plname(), QStringLiteral("plname"));
+    shoot(screens, ScreenId::plname);
     confirmNames(state);
-    shoot(screens, screens.plname(), QStringLiteral("plname-change"));
+    shoot(screens, ScreenId::plname, QStringLiteral("change"));
 
     state.players[0].stake = "10";
     state.players[1].stake = "7.5";
     state.players[1].horse = 3;
     state.players[2].stake = "50";
     state.players[2].horse = 6;
-    shoot(screens, screens.betit(), QStringLiteral("betit"));
+    shoot(screens, ScreenId::betit);
 
     clickRace(state, RaceButton::WithComputer);
-    shoot(screens, screens.computercalculation(), QStringLiteral("computercalculation-horse"));
+    shoot(screens, ScreenId::computercalculation, QStringLiteral("horse"));
     computerHorseStep(state, random);
     computerHardStep(state, random);
-    shoot(screens, screens.computercalculation(), QStringLiteral("computercalculation-stake"));
+    shoot(screens, ScreenId::computercalculation, QStringLiteral("stake"));
     random.stage(49.5 / 50);  // all 50 on its favourite
     computerStakeStep(state, random);
-    shoot(screens, screens.computercalculation(), QStringLiteral("computercalculation-finished"));
+    shoot(screens, ScreenId::computercalculation, QStringLiteral("finished"));
     computerContinue(state);
 
     drawCourse(state, random);
-    shoot(screens, screens.racecourse(), QStringLiteral("racecourse"));
+    shoot(screens, ScreenId::racecourse);
     leaveCourse(state);
 
-    shoot(screens, screens.ingame(), QStringLiteral("ingame-ready"));
+    shoot(screens, ScreenId::ingame, QStringLiteral("ready"));
     startRace(state);
     state.race.positions = {3360, 5280, 2760, 6120, 4440, 1800};
-    shoot(screens, screens.ingame(), QStringLiteral("ingame-racing"));
+    shoot(screens, ScreenId::ingame, QStringLiteral("racing"));
     togglePause(state);
-    shoot(screens, screens.ingame(), QStringLiteral("ingame-paused"));
+    shoot(screens, ScreenId::ingame, QStringLiteral("paused"));
     togglePause(state);
     runRace(state, random, 4);
-    shoot(screens, screens.ingame(), QStringLiteral("ingame-finished"));
+    shoot(screens, ScreenId::ingame, QStringLiteral("finished"));
 
     nextWeek(state, random);
-    shoot(screens, screens.betit(), QStringLiteral("betit-week2"));
+    shoot(screens, ScreenId::betit, QStringLiteral("week2"));
 
     // A few more weeks with nothing staked, for the history.
     for (int week = 0; week < 6; ++week) {
@@ -186,12 +180,16 @@ int main(int argc, char* argv[])
         runRace(state, random, 0);
         nextWeek(state, random);
     }
-    shoot(screens, screens.horsehistory(), QStringLiteral("horsehistory"));
-    screens.gspeed().fillField();
-    shoot(screens, screens.gspeed(), QStringLiteral("gspeed"));
-    shoot(screens, screens.currencyed(), QStringLiteral("currencyed"));
-    shoot(screens, screens.aboutgame(), QStringLiteral("aboutgame"));
-    shoot(screens, screens.gameover(), QStringLiteral("gameover"));
+    shoot(screens, ScreenId::horsehistory);
+    shoot(screens, ScreenId::gspeed);
+    shoot(screens, ScreenId::currencyed);
+    shoot(screens, ScreenId::aboutgame);
+    shoot(screens, ScreenId::gameover);
+
+    // Every other screen of the table, as it stands, so none is left out.
+    for (const ScreenEntry& entry : screenTable())
+        if (!g_shot.count(entry.id))
+            shoot(screens, entry.id);
 
     std::printf("%d screenshots in %s\n", g_count, qPrintable(QDir(dir).absolutePath()));
     return 0;

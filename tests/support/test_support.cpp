@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QLabel>
 #include <QMetaObject>
 #include <QTest>
 
@@ -80,6 +81,11 @@ bool fireTimer(QTimer* timer)
     if (!timer->isActive())
         return false;
     return QMetaObject::invokeMethod(timer, "timeout", Qt::DirectConnection);
+}
+
+QString statusText(Screens& screens)
+{
+    return control(screens, ScreenId::ingame, "StatusBar1")->findChild<QLabel*>()->text();
 }
 
 QString spoken(QWidget* widget) { return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name); }

@@ -75,6 +75,20 @@ T* child(QWidget* root, const QString& name)
     return root->findChild<T*>(name);
 }
 
+// A control of a screen by its object name ("Label27(3)", "Option12",
+// "Timer1", a menu item's "newg"); the screen is made if it is not yet.
+// Fails the test when there is no such control.
+template <typename T = QWidget>
+T* control(Screens& screens, ScreenId id, const QString& name)
+{
+    T* found = screens.get(id).findChild<T*>(name);
+    if (!found)
+        qFatal("no control %s on screen %s", qPrintable(name), screenTable()[static_cast<std::size_t>(id)].name);
+    return found;
+}
+// The one text of the race screen's status bar.
+QString statusText(Screens& screens);
+
 // A real mouse click in the middle of the button (disabled or hidden buttons
 // do nothing, as for a player).
 void click(QAbstractButton* button);
