@@ -54,7 +54,7 @@ constexpr std::array<std::pair<const char*, const char*>, 3> kMenus{{
 
 }  // namespace
 
-const std::array<BettingScreen::MenuItem, 7> BettingScreen::kMenuItems{{
+const BettingScreen::MenuItem BettingScreen::kMenuItems[]{
     {0, "newg", "New Game / Restart", Qt::CTRL | Qt::Key_N, &BettingScreen::newgClick, ScreenId::selectpl},
     {0, "exit", "Exit", Qt::CTRL | Qt::Key_X, &BettingScreen::exitClick, ScreenId::betit},
     {1, "history", "Furlox History", Qt::CTRL | Qt::Key_H, nullptr, ScreenId::horsehistory},
@@ -62,7 +62,7 @@ const std::array<BettingScreen::MenuItem, 7> BettingScreen::kMenuItems{{
     {1, "currency", "Currency", Qt::CTRL | Qt::Key_C, nullptr, ScreenId::currencyed},
     {1, "changepl", "Change Player Names", Qt::CTRL | Qt::Key_P, nullptr, ScreenId::plname},
     {2, "aboutfurlox", "About Furlox", Qt::CTRL | Qt::Key_A, nullptr, ScreenId::aboutgame},
-}};
+};
 
 BettingScreen::BettingScreen(Screens& screens)
     : Screen(screens, ScreenId::betit, QStringLiteral("Place Your Bets"), kClientWidth, kClientHeight)

@@ -51,7 +51,7 @@ private:
         void (BettingScreen::*handler)();
         ScreenId opens;
     };
-    static const std::array<MenuItem, 7> kMenuItems;
+    static const MenuItem kMenuItems[];
 
     void showRecord() override;
     void showRaceButtons();
