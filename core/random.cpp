@@ -66,6 +66,10 @@ void SeededRandom::reseedFromClock()
 {
     if (!clockMixing_)
         return;
+    if (clock_) {
+        mix(clock_());
+        return;
+    }
     const auto now = std::chrono::steady_clock::now().time_since_epoch();
     mix(static_cast<std::uint64_t>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
 }

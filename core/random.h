@@ -2,6 +2,7 @@
 // The game's one source of chance. Rules take a Random& so that tests can
 // hand them a scripted or seeded source and every outcome is reproducible.
 #include <cstdint>
+#include <functional>
 
 namespace furlox {
 
@@ -30,12 +31,16 @@ public:
     void reseed(std::uint64_t seed);
     // Tests that want a fixed sequence turn the clock off: reseeds then change nothing.
     void setClockMixing(bool on) { clockMixing_ = on; }
+    // The clock that reseeds read, in nanoseconds; the steady clock unless
+    // a test supplies its own.
+    void setClock(std::function<std::uint64_t()> clock) { clock_ = std::move(clock); }
 
 private:
     std::uint64_t nextBits();
     void mix(std::uint64_t value);
     std::uint64_t s_[4];
     bool clockMixing_ = true;
+    std::function<std::uint64_t()> clock_;
 };
 
 }  // namespace furlox

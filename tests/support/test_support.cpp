@@ -1,18 +1,28 @@
 #include "support/test_support.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QApplication>
 #include <QLabel>
-#include <QMetaObject>
 #include <QTest>
 
 #include "screens/message_box.h"
 
 namespace furlox::test {
 
+double ScriptedRandom::next()
+{
+    ++draws;
+    if (values_.empty())
+        return fallback_.next();
+    const double v = values_.front();
+    values_.pop_front();
+    return v;
+}
+
 namespace {
 
-// Swallows the tick events of every timer that belongs to a screen.
+// Swallows the ticks of every timer that belongs to a screen.
 class HoldTimers : public QObject {
 public:
     bool eventFilter(QObject* watched, QEvent* event) override
@@ -20,9 +30,7 @@ public:
         return event->type() == QEvent::Timer && qobject_cast<QTimer*>(watched) &&
                qobject_cast<Screen*>(watched->parent());
     }
-};
-
-HoldTimers g_holdTimers;
+} g_holdTimers;
 
 }  // namespace
 
@@ -39,15 +47,22 @@ Game::~Game()
     setMessageHook({});
 }
 
-Screen* Game::visible() const
+QString Game::text(ScreenId id, const QString& name)
 {
-    for (Screen* screen : screens.created())
-        if (screen->isVisible())
-            return screen;
-    return nullptr;
+    QWidget* w = at(id, name);
+    if (auto* label = qobject_cast<QLabel*>(w))
+        return label->text();
+    if (auto* button = qobject_cast<QAbstractButton*>(w))
+        return button->text();
+    return qobject_cast<QLineEdit*>(w)->text();
 }
 
-QStringList Game::visibleNames() const
+void Game::click(ScreenId id, const QString& button) { test::click(at<QAbstractButton>(id, button)); }
+void Game::type(ScreenId id, const QString& box, const QString& text) { typeInto(at<QLineEdit>(id, box), text); }
+bool Game::fire(ScreenId id, const QString& timer) { return fireTimer(at<QTimer>(id, timer)); }
+void Game::menu(const QString& item) { at<QAction>(ScreenId::betit, item)->trigger(); }
+
+QStringList Game::visible() const
 {
     QStringList names;
     for (Screen* screen : screens.created())
@@ -56,9 +71,10 @@ QStringList Game::visibleNames() const
     return names;
 }
 
+QString Game::status() { return at(ScreenId::ingame, "StatusBar1")->findChild<QLabel*>()->text(); }
+
 void click(QAbstractButton* button)
 {
-    Q_ASSERT(button);
     // Aim at the middle of the part a player can see: some captions are
     // wider than their window and hang over its edge.
     const QRect seen = button->visibleRegion().boundingRect();
@@ -67,25 +83,15 @@ void click(QAbstractButton* button)
 
 void typeInto(QLineEdit* box, const QString& text)
 {
-    Q_ASSERT(box);
     box->setFocus();
     box->selectAll();
     QTest::keyClick(box, Qt::Key_Backspace);
-    if (!text.isEmpty())
-        QTest::keyClicks(box, text);
+    QTest::keyClicks(box, text);
 }
 
 bool fireTimer(QTimer* timer)
 {
-    Q_ASSERT(timer);
-    if (!timer->isActive())
-        return false;
-    return QMetaObject::invokeMethod(timer, "timeout", Qt::DirectConnection);
-}
-
-QString statusText(Screens& screens)
-{
-    return control(screens, ScreenId::ingame, "StatusBar1")->findChild<QLabel*>()->text();
+    return timer->isActive() && QMetaObject::invokeMethod(timer, "timeout", Qt::DirectConnection);
 }
 
 QString spoken(QWidget* widget) { return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name); }
@@ -106,16 +112,13 @@ QString focused()
 void press(Qt::Key key, Qt::KeyboardModifiers modifiers)
 {
     QWidget* target = QApplication::focusWidget();
-    if (!target)
-        target = QApplication::activeWindow();
-    Q_ASSERT(target);
-    QTest::keyClick(target, key, modifiers);
+    QTest::keyClick(target ? target : QApplication::activeWindow(), key, modifiers);
 }
 
 QStringList tabChain()
 {
-    QStringList chain{focused()};
     QWidget* start = QApplication::focusWidget();
+    QStringList chain{focused()};
     for (int i = 0; i < 60; ++i) {
         press(Qt::Key_Tab);
         if (QApplication::focusWidget() == start)
@@ -123,6 +126,12 @@ QStringList tabChain()
         chain << focused();
     }
     return chain;
+}
+
+bool active(Game& game, ScreenId id)
+{
+    Screen& screen = game.screens.get(id);
+    return QTest::qWaitForWindowActive(&screen) && game.visible() == QStringList{screen.objectName()};
 }
 
 }  // namespace furlox::test

@@ -1,8 +1,8 @@
 #pragma once
-// Helpers shared by the test programs: a scripted source of chance, a whole
-// game's worth of state and screens, and ways to work the real controls.
+// What the tests share: a scripted source of chance, one running game with
+// its screens, and the ways a player (or a screen reader) works them.
+#include <array>
 #include <deque>
-#include <memory>
 
 #include <QAbstractButton>
 #include <QLineEdit>
@@ -17,26 +17,22 @@
 
 namespace furlox::test {
 
-// Hands out the values it was given, in order; once they run out it falls
-// back on a fixed-seed generator. Counts the clock reseeds it was asked for.
+using Odds = std::array<int, kHorseCount>;
+
+// Hands out the values it was given, in order, then a fixed-seed sequence.
+// Counts the clock reseeds and the draws it was asked for.
 class ScriptedRandom : public Random {
 public:
-    explicit ScriptedRandom(std::initializer_list<double> values = {}) : values_(values)
-    {
-        fallback_.setClockMixing(false);
-    }
+    ScriptedRandom() { fallback_.setClockMixing(false); }
     void push(double value) { values_.push_back(value); }
-    // A value that makes Int(r * n + 1) come out as d.
-    void pushDraw(int d, int n) { values_.push_back((d - 0.5) / n); }
-    double next() override
+    // The value that makes Int(r * n + 1) come out as d.
+    void pushDraw(int d, int n) { push((d - 0.5) / n); }
+    void pushOdds(const Odds& odds)
     {
-        ++draws;
-        if (values_.empty())
-            return fallback_.next();
-        const double v = values_.front();
-        values_.pop_front();
-        return v;
+        for (int k : odds)
+            pushDraw(k, 100);
     }
+    double next() override;
     void reseedFromClock() override { ++reseeds; }
     std::size_t pending() const { return values_.size(); }
 
@@ -48,64 +44,56 @@ private:
     SeededRandom fallback_{12345};
 };
 
-// One running game: its record, a scripted source and the screen catalogue.
-// Messages are caught instead of shown; "Exit" only sets a flag. The game's
-// timers never fire on their own while a Game lives: tests fire them by hand
-// (fireTimer), so a real timer can never race a test's own steps.
+// One running game. Messages are caught instead of shown, "Exit" only sets
+// a flag, and the game's timers never fire on their own: the test fires
+// them (fire), so no real timer ever races a test's own steps.
 struct Game {
     Game();
     ~Game();
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
+
+    // A control of a screen by object name ("Label27(3)", "Timer1", a menu
+    // item's "newg"); the screen is made if need be. Fails the test if absent.
+    template <typename T = QWidget>
+    T* at(ScreenId id, const QString& name)
+    {
+        T* found = screens.get(id).findChild<T*>(name);
+        if (!found)
+            qFatal("no %s on %s", qPrintable(name), screenTable()[static_cast<std::size_t>(id)].name);
+        return found;
+    }
+    QString text(ScreenId id, const QString& name);  // a label's, button's or box's text
+    void click(ScreenId id, const QString& button);   // a real mouse click
+    void type(ScreenId id, const QString& box, const QString& text);
+    bool fire(ScreenId id, const QString& timer);     // one tick, if it runs
+    void menu(const QString& item);                   // a menu item of the betting screen
+    QStringList visible() const;                      // names of the visible screens
+    QString status();                                 // the race's status text
+
     GameState state;
     ScriptedRandom random;
     Screens screens{state, random};
     QStringList messages;
     bool exited = false;
-
-    // The one top-level screen that is visible, or nullptr (or the first of several).
-    Screen* visible() const;
-    // Names of every visible screen.
-    QStringList visibleNames() const;
 };
 
-template <typename T = QWidget>
-T* child(QWidget* root, const QString& name)
-{
-    return root->findChild<T*>(name);
-}
-
-// A control of a screen by its object name ("Label27(3)", "Option12",
-// "Timer1", a menu item's "newg"); the screen is made if it is not yet.
-// Fails the test when there is no such control.
-template <typename T = QWidget>
-T* control(Screens& screens, ScreenId id, const QString& name)
-{
-    T* found = screens.get(id).findChild<T*>(name);
-    if (!found)
-        qFatal("no control %s on screen %s", qPrintable(name), screenTable()[static_cast<std::size_t>(id)].name);
-    return found;
-}
-// The one text of the race screen's status bar.
-QString statusText(Screens& screens);
-
-// A real mouse click in the middle of the button (disabled or hidden buttons
-// do nothing, as for a player).
 void click(QAbstractButton* button);
-// Replaces the box's text by typing, key by key, as a player would.
+// Replaces the box's text key by key, as a player types it.
 void typeInto(QLineEdit* box, const QString& text);
-// Fires a timer's tick by hand, but only if it is running; returns whether it did.
 bool fireTimer(QTimer* timer);
 
 // What a screen reader gets from a widget.
-QString spoken(QWidget* widget);       // accessible name
-QString described(QWidget* widget);    // accessible description
-bool showing(QWidget* widget);         // not reported invisible
-// The keyboard: the focused control's object name, and a key pressed on it.
+QString spoken(QWidget* widget);
+QString described(QWidget* widget);
+bool showing(QWidget* widget);
+
+// The keyboard: the focused control's object name, a key pressed on it,
+// and the active window's Tab chain from the focused control round to it.
 QString focused();
 void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
-// The Tab chain of the active window, from the focused control round to it
-// again (at most 60 stops): the object names in order.
 QStringList tabChain();
+// Waits until the screen is the one active window.
+bool active(Game& game, ScreenId id);
 
 }  // namespace furlox::test

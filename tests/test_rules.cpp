@@ -1,0 +1,388 @@
+// The rules alone, without a window: numbers as text, chance, the odds,
+// setting up, betting, the race, the settlement, the computer and the options.
+// The soak (test_soak) checks the week's invariants over 100,000 weeks; this
+// pins the exact values.
+#include <QTest>
+#include <cmath>
+#include <set>
+
+#include "betting/betting_rules.h"
+#include "computer/computer_rules.h"
+#include "core/number_text.h"
+#include "options/options_rules.h"
+#include "race/race_rules.h"
+#include "setup/setup_rules.h"
+#include "support/test_support.h"
+
+using namespace furlox;
+using furlox::test::Odds;
+using furlox::test::ScriptedRandom;
+using S = std::string;
+
+namespace {
+
+constexpr double kTop = 1.0 - 1.0 / 16777216;  // the largest value below 1
+const Odds kAll100{100, 100, 100, 100, 100, 100};
+
+std::array<S, 6> texts(const Odds& odds)
+{
+    std::array<S, 6> out;
+    for (int i = 0; i < 6; ++i)
+        out[i] = std::to_string(odds[i]);
+    return out;
+}
+
+}  // namespace
+
+class RulesTest : public QObject {
+    Q_OBJECT
+private slots:
+    void numbers();
+    void chanceAndOdds();
+    void setUp();
+    void stakes();
+    void newGameResetsOnlyItsFields();
+    void race();
+    void settlementAndNextWeek();
+    void favouriteScan();
+    void computerSteps();
+    void speed();
+};
+
+void RulesTest::numbers()
+{
+    const std::vector<std::pair<QString, double>> readable{
+        {"50", 50}, {"7.5", 7.5}, {"-3", -3}, {"+4", 4}, {"  12\t", 12}, {".5", 0.5}, {"5.", 5}, {"0050", 50},
+        {QString(400, '9'), HUGE_VAL}, {"0." + QString(400, '0') + "1", 0}};
+    for (const auto& [text, value] : readable)
+        QCOMPARE(readNumber(text.toStdString()).value_or(-1), value);
+    for (const char* text : {"", "   ", "ten", "1.2.3", ".", "-", "+-5", "1e3", "1,000", "1 000", "0x10", "inf", "5a",
+                             "\u0665"})
+        QVERIFY2(!readNumber(text), text);
+    const std::vector<std::pair<double, QString>> written{
+        {65, "65"}, {42.5, "42.5"}, {-0.0, "0"}, {-7.25, "-7.25"}, {0.1 + 0.2, "0.3"},
+        {123456789.123456789, "123456789.123457"}, {1e20, "100000000000000000000"}, {1e-7, "0.0000001"},
+        {999999999999999.9, "1000000000000000"}, {std::nan(""), "0"}, {HUGE_VAL, "179769313486231" + QString(294, '0')}};
+    for (const auto& [value, text] : written)
+        QCOMPARE(QString::fromStdString(writeNumber(value)), text);
+}
+
+void RulesTest::chanceAndOdds()
+{
+    // The same seed gives the same values on every compiler, each exactly a
+    // single-precision number in [0, 1).
+    SeededRandom a(42), b(42);
+    for (int i = 0; i < 3; ++i) {
+        const double v = a.next();
+        QVERIFY(b.next() == v && v >= 0 && v < 1 && v == static_cast<float>(v));
+    }
+    // Reseeds that read the same clock value still give different draws.
+    a.setClock([] { return std::uint64_t{123456789}; });
+    std::set<double> seen;
+    for (int i = 0; i < 600; ++i, a.reseedFromClock())
+        seen.insert(a.next());
+    QVERIFY(seen.size() > 590);
+    // The odds: Int(r * 100 + 1) from 1 to 100, a reseed before each horse, once per run.
+    GameState s;
+    ScriptedRandom random;
+    random.push(0.0);
+    random.push(kTop);
+    random.pushOdds({57, 57, 7, 100});
+    setUpBetting(s, random);
+    QVERIFY(s.odds == (Odds{1, 100, 57, 57, 7, 100}) && random.reseeds == 6);
+    s.players[2].horse = 4;
+    setUpBetting(s, random);
+    QVERIFY(random.draws == 6 && s.players[2].horse == 4 && oddsLabel(100) == "100 - 1");
+}
+
+void RulesTest::setUp()
+{
+    for (int count = 1; count <= 4; ++count) {
+        for (bool computer : {false, true}) {
+            GameState s;
+            for (auto& slot : s.players)
+                slot.canBet = slot.nameBoxEnabled = false;  // a game that ended, slot 1 too
+            s.computer.heading = "Wobblethorpe's money:";
+            QCOMPARE(choosePlayerCount(s, count, computer), computer ? AfterCount::Difficulty : AfterCount::Names);
+            for (int k = 1; k <= 4; ++k)
+                QVERIFY(s.players[k - 1].canBet == (k <= count) && s.players[k - 1].nameBoxEnabled == (k <= count));
+            QVERIFY(s.computer.takesPart == computer && s.betting.raceButton1Visible == !computer);
+            QCOMPARE(s.computer.heading, computer ? "Wobblethorpe's money:" : S(kComputerNotPlaying));
+        }
+    }
+    GameState s;
+    choosePlayerCount(s, 3, false);
+    s.players[1].typedName = "";
+    s.players[2].typedName = "Tom & Jerry";
+    confirmNames(s);  // as typed, empty too; slot 4 keeps its heading
+    QCOMPARE(s.players[0].name + "|" + s.players[1].name + "|" + s.players[2].name + "|" + s.players[3].name,
+             S("QX Player One||Tom & Jerry|(NOT PLAYING)"));
+    ScriptedRandom random;
+    pickLevel(s, "medium");
+    QVERIFY(s.difficulty.timerArmed && s.difficulty.tall && !s.difficulty.levelButtonsEnabled);
+    for (int d = 1; d <= 14; ++d) {
+        if (d <= 10) {
+            random.pushDraw(d, 10);
+            drawOpponentName(s, random);
+            QCOMPARE(s.computer.name, S(kOpponentNames[d - 1]));
+        }
+        armCourseDraw(s);
+        random.pushDraw(d, 14);
+        drawCourse(s, random);
+        QVERIFY(s.course.course == kCourses[d - 1] && !s.course.timerArmed);  // one draw per showing
+    }
+    QVERIFY(!s.difficulty.timerArmed && s.difficulty.continueEnabled && random.reseeds == 24);
+    confirmOpponent(s);
+    QCOMPARE(s.computer.heading + s.computer.level, S("Wobblethorpe's money:medium"));
+}
+
+void RulesTest::stakes()
+{
+    // Each stake is checked in turn: not a number, then negative, then more
+    // than the money (by value); an accepted one is recorded as typed.
+    const QString much = "You don't have enough money - please enter a lower number";
+    const QString nan = "That is not a number - please enter the amount to bet";
+    const QString neg = "You can't bet a negative amount - please enter 0 or more";
+    const std::vector<std::array<QString, 3>> rows{
+        {"50", "50", ""}, {"50", "51", much}, {"50", "9", ""}, {"50", "100", much}, {"50", "0", ""},
+        {"0.5", "0.5", ""}, {"0.5", "0.51", much}, {"50", " 10 ", ""}, {"50", "", nan}, {"50", "ten", nan},
+        {"50", "1e1", nan}, {"50", "-0.01", neg}, {"50", "-500", neg}, {"50", "-1e3", nan}, {"50", QString(500, '9'), much}};
+    for (const auto& [money, stake, refusal] : rows) {
+        GameState s;
+        s.players[2] = {"", "", true, true, money.toStdString(), stake.toStdString(), 5};
+        const RaceClick click = clickRace(s, RaceButton::Plain);
+        QCOMPARE(QString::fromStdString(click.refusal ? click.refusal->message : ""),
+                 refusal.isEmpty() ? "" : "Player 3: " + refusal);
+        QVERIFY2(click.refusal || s.record[2].stake + s.record[2].before + s.record[2].horse ==
+                                      stake.toStdString() + money.toStdString() + "5", qPrintable(stake));
+    }
+    GameState s;
+    s.odds = {3, 9, 27, 81, 100, 1};
+    s.players[0].stake = "60";
+    s.players[2].stake = "70";
+    s.record[1].stake = "old";
+    // Only the first refusal is shown; the odds were copied for the computer first.
+    QCOMPARE(clickRace(s, RaceButton::Plain).refusal->slot, 1);
+    QCOMPARE(s.calc.odds[5] + s.record[1].stake, S("1old"));
+    s.players[0].stake = "5";
+    QCOMPARE(clickRace(s, RaceButton::Plain).refusal->slot, 3);
+    QCOMPARE(s.record[1].stake, S("0"));  // the players before were recorded
+    // A slot that cannot bet cannot mend its stake: its leftover counts as 0.
+    s.players[2].canBet = false;
+    QVERIFY(!clickRace(s, RaceButton::Plain).refusal && s.record[2].stake == "0");
+    // Where each RACE! leads, and the timer it arms.
+    using R = RaceRoute;
+    for (const auto& [withComputer, takesPart, broke, route] :
+         {std::tuple{false, true, false, R::Racecourse}, {true, false, false, R::Stay},
+          {true, true, false, R::ComputerBet}, {true, true, true, R::Racecourse}}) {
+        GameState t;
+        t.computer.takesPart = takesPart;
+        t.computer.outOfMoney = broke;
+        QCOMPARE(clickRace(t, withComputer ? RaceButton::WithComputer : RaceButton::Plain).route, route);
+        QVERIFY(t.course.timerArmed == (route == R::Racecourse) && t.calc.timer1 == (route == R::ComputerBet));
+        QCOMPARE(t.record[3].before, S("50"));  // recorded on every route
+    }
+    // The stake boxes switch both RACE! buttons: off while the changed box is empty.
+    stakeChanged(s, 2, "");
+    QVERIFY(!s.betting.raceButtonsEnabled);
+    stakeChanged(s, 4, "x");
+    QVERIFY(s.betting.raceButtonsEnabled && s.players[1].stake.empty() && s.players[3].stake == "x");
+}
+
+void RulesTest::newGameResetsOnlyItsFields()
+{
+    GameState s;
+    s.odds = {1, 2, 3, 4, 5, 6};
+    for (auto& slot : s.players)
+        slot = {"Ann", "Ann", false, false, "7", "3", 4};
+    s.computer = {true, true, "Pompadoodle", "Pompadoodle's money:", "0", false, "hard"};
+    s.computerRecord = {"9", "9", "2", "0"};
+    s.names.confirmed = true;
+    s.difficulty = {false, true, true, true, true};
+    s.winCounts = {1, 2, 3, 4, 5, 6};
+    s.betting.raceButton1Visible = false;
+    s.race.tickInterval = 30;
+    s.currency = "$";
+    newGame(s);
+    for (int i = 0; i < 4; ++i) {
+        const PlayerSlot& p = s.players[i];
+        QCOMPARE(p.money + p.name + p.stake + p.typedName, S("50") + (i ? kNotPlaying : "Ann") + "3Ann");
+        QVERIFY(p.horse == 4 && !p.canBet);
+    }
+    QVERIFY(!s.computer.takesPart && !s.computer.outOfMoney && s.computer.moneyLineVisible);
+    QCOMPARE(s.computer.moneyShown + s.computerRecord.after + s.computerRecord.stake + s.computer.heading,
+             S("50509Pompadoodle's money:"));
+    QVERIFY(!s.names.confirmed && s.difficulty.levelButtonsEnabled && !s.difficulty.tall);
+    QVERIFY(!s.difficulty.continueEnabled && s.betting.raceButton1Visible && s.winCounts == Odds{});
+    QVERIFY(s.odds == (Odds{1, 2, 3, 4, 5, 6}) && s.race.tickInterval == 30 && s.currency == "$");
+}
+
+void RulesTest::race()
+{
+    // A horse moves when x = Int(k * r + 1) is strictly above k / 2.
+    for (const auto& [odds, r, moves] : {std::tuple{1, 0.0, true}, {2, 0.49, false}, {2, 0.5, true}, {3, 0.33, false},
+                                         {3, 0.34, true}, {100, 0.495, false}, {100, 0.505, true}}) {
+        GameState s;
+        s.odds[2] = odds;
+        startRace(s);
+        ScriptedRandom random;
+        random.push(r);
+        QVERIFY2(horseTick(s, 3, random).moved == moves && random.reseeds == 1, qPrintable(QString::number(r)));
+        QCOMPARE(s.race.positions, (Odds{240, 240, moves ? 360 : 240, 240, 240, 240}));
+    }
+    // So a move comes with chance ceil(k/2) / k: within 5 standard deviations
+    // over 400,000 seeded ticks.
+    for (int odds : {1, 2, 3, 99, 100}) {
+        GameState s;
+        s.odds[0] = odds;
+        SeededRandom random(odds);
+        startRace(s);
+        int moves = 0;
+        for (int i = 0; i < 400000; ++i, s.race.positions[0] = kStartPosition)
+            moves += horseTick(s, 1, random).moved;
+        const double p = std::ceil(odds / 2.0) / odds;
+        QVERIFY2(std::fabs(moves - p * 400000) <= 5 * std::sqrt(400000 * p * (1 - p)) + 1e-9, qPrintable(QString::number(odds)));
+    }
+    GameState s;
+    s.odds = {1, 2, 2, 2, 2, 2};
+    s.winCounts[0] = 2;
+    ScriptedRandom random;
+    QVERIFY(!horseTick(s, 1, random).moved);  // the timers are off before GO!
+    startRace(s);
+    QVERIFY(s.race.timersOn && !s.race.goVisible && s.race.pauseVisible && s.race.status == "Status:- Racing");
+    togglePause(s);
+    QVERIFY(s.race.paused && !s.race.timersOn && !horseTick(s, 1, random).moved);  // no horse moves while paused
+    QCOMPARE(s.race.pauseCaption + s.race.status, S("UNPAUSE GAMEStatus:- Game Paused"));
+    togglePause(s);
+    QVERIFY(!s.race.paused && s.race.timersOn);
+    QCOMPARE(s.race.pauseCaption + s.race.status, S("PAUSE GAMEStatus:- Racing"));
+    for (int move = 1; move <= 56; ++move)
+        QVERIFY(!horseTick(s, 1, random).won);
+    QVERIFY(horseTick(s, 1, random).won && s.race.positions[0] == kFinishPosition);  // the 57th move wins
+    QVERIFY(s.race.status == "Horse 1 (RED) Has Won!" && s.winCounts[0] == 3);
+    QVERIFY(!s.race.timersOn && !s.race.goVisible && !s.race.goEnabled && !s.race.pauseVisible);
+    QVERIFY(s.race.nextVisible && s.race.nextEnabled && !horseTick(s, 2, random).moved);  // nobody after the winner
+}
+
+void RulesTest::settlementAndNextWeek()
+{
+    GameState s;
+    s.odds = {5, 5, 12, 5, 5, 5};
+    s.computer.takesPart = true;
+    s.record = {BetLine{"50", "10", "3", ""}, {"0.5", "0.5", "03", ""}, {"50", "0", "3", ""}, {"50", "50", "2", ""}};
+    s.computerRecord = {"50", "50", "1", ""};
+    settleRace(s, 3);
+    QCOMPARE(s.record[0].after + " " + s.record[1].after + " " + s.record[2].after + " " + s.record[3].after + " " +
+                 s.computerRecord.after,
+             S("170 0 50 0 0"));  // a win pays stake x odds on top; the horse is matched as text
+    QVERIFY(s.players[0].canBet && !s.players[1].canBet && s.players[2].canBet && !s.players[3].canBet);
+    s.computer.takesPart = false;  // a computer not in this game keeps its money
+    s.computerRecord = {"50", "50", "1", "50"};
+    settleRace(s, 3);
+    QCOMPARE(s.computerRecord.after, S("50"));
+
+    s.computer.takesPart = true;
+    s.computerRecord.after = "0";
+    s.race.pauseCaption = "UNPAUSE GAME";
+    s.race.paused = s.race.nextEnabled = true;
+    s.race.goVisible = s.race.goEnabled = false;
+    s.race.positions.fill(3000);
+    ScriptedRandom random;
+    random.pushOdds({9, 8, 7, 6, 5, 4});
+    QVERIFY(!furlox::nextWeek(s, random));
+    QVERIFY(s.computer.outOfMoney && !s.computer.moneyLineVisible && s.computer.moneyShown == "0");
+    QVERIFY(s.odds == (Odds{9, 8, 7, 6, 5, 4}) && s.race.positions == (Odds{240, 240, 240, 240, 240, 240}));
+    QVERIFY(s.players[0].money == "170" && s.players[1].money == "0");
+    QVERIFY(!s.race.paused && s.race.goVisible && s.race.goEnabled && s.race.pauseEnabled && !s.race.nextEnabled);
+    QCOMPARE(s.race.pauseCaption, S("PAUSE GAME"));
+    // The game ends when no slot can bet, whatever the computer holds; out stays out.
+    s.players[0].canBet = s.players[2].canBet = false;
+    s.computerRecord.after = "900";
+    QVERIFY(furlox::nextWeek(s, random) && s.computer.outOfMoney);
+}
+
+void RulesTest::favouriteScan()
+{
+    // For each bracket and each place in its order of preference: the horses
+    // preferred to that place sit at the bracket's bound (too high for it),
+    // the rest just under it, and no horse is in a lower bracket. The scan
+    // must take the horse at that place.
+    constexpr std::array<int, 6> bounds{5, 20, 40, 60, 80, 100};
+    constexpr std::array<std::array<int, 6>, 6> orders{{{1, 2, 3, 4, 5, 6}, {6, 5, 4, 3, 2, 1}, {5, 4, 6, 3, 1, 2},
+                                                        {2, 1, 5, 4, 3, 6}, {1, 6, 3, 4, 5, 2}, {4, 2, 5, 3, 1, 6}}};
+    for (int b = 0; b < 6; ++b) {
+        for (int place = 0; place < 6; ++place) {
+            Odds odds{};
+            for (int i = 0; i < 6; ++i)
+                odds[orders[b][i] - 1] = i < place ? bounds[b] : bounds[b] - 1;
+            QVERIFY2(furlox::favouriteScan(texts(odds)) == orders[b][place],
+                     qPrintable(QString("bracket %1, place %2").arg(b + 1).arg(place + 1)));
+        }
+    }
+    QCOMPARE(furlox::favouriteScan(texts({30, 4, 50, 3, 70, 90})).value_or(0), 2);  // order beats lower odds
+    QVERIFY(!furlox::favouriteScan(texts(kAll100)));
+}
+
+void RulesTest::computerSteps()
+{
+    GameState s;
+    ScriptedRandom random;
+    auto choose = [&](const char* level, const Odds& odds) {
+        s.computer.level = level;
+        s.calc = {};
+        s.calc.odds = texts(odds);
+        s.calc.timer1 = true;
+        computerHorseStep(s, random);
+        if (s.calc.timer3)
+            computerHardStep(s, random);
+        return s.calc.horse;
+    };
+    const Odds plain{30, 4, 50, 3, 70, 90};  // the favourite is horse 2
+    random.pushDraw(5, 6);
+    QCOMPARE(choose("easy", plain), 5);
+    QVERIFY(!s.calc.timer1 && s.calc.timer2 && s.calc.status == "Calculating amount to bet.......");
+    random.pushDraw(6, 10);  // coin above 5: a uniform draw
+    random.pushDraw(4, 6);
+    QVERIFY(choose("medium", plain) == 4 && s.calc.coin == "6");
+    random.pushDraw(5, 10);  // coin 5: the favourite
+    QCOMPARE(choose("medium", plain), 2);
+    random.pushDraw(1, 10);  // no favourite: the step is tried again later
+    QVERIFY(choose("medium", kAll100) == 0 && s.calc.timer1 && !s.calc.timer2);
+    QCOMPARE(choose("hard", plain), 2);
+    QVERIFY(!s.calc.timer1 && !s.calc.timer3 && s.calc.timer2);
+    random.pushDraw(3, 6);  // no favourite: a uniform draw instead
+    QCOMPARE(choose("hard", kAll100), 3);
+    // The stake: a whole number from 1 to the money.
+    s.computerRecord = {"7", "0", "0", "50"};
+    for (const auto& [r, stake] : {std::pair{0.0, "1"}, {kTop, "50"}, {0.5, "26"}}) {
+        s.calc.timer2 = s.calc.timer3 = true;
+        random.push(r);
+        computerStakeStep(s, random);
+        QCOMPARE(s.calc.stake, S(stake));
+    }
+    QVERIFY(!s.calc.timer2 && !s.calc.timer3 && s.calc.continueEnabled && s.calc.status == "Finished!");
+    computerContinue(s);
+    QCOMPARE(s.computerRecord.horse + s.computerRecord.stake + s.computerRecord.before, S("32650"));
+    QVERIFY(!s.calc.continueEnabled && s.calc.stake.empty() && s.calc.horse == 0 && s.course.timerArmed);
+    QCOMPARE(s.calc.status, S(kCalcStatusReset));
+}
+
+void RulesTest::speed()
+{
+    // The range is tested on the number as read, then it rounds half to even.
+    for (const auto& [text, interval] : {std::pair{"30", 30}, {"1000", 1000}, {"29", 0}, {"1001", 0}, {"1005", 0},
+                                         {"29.6", 0}, {"1000.4", 0}, {"30.5", 30}, {"999.5", 1000}, {"0050", 50},
+                                         {"", 0}, {"fast", 0}}) {
+        GameState s;
+        QCOMPARE(speedFieldText(s), S("100"));
+        QVERIFY2(applySpeed(s, text) == (interval != 0) && s.race.tickInterval == (interval ? interval : 100), text);
+    }
+    GameState s;
+    applyCurrency(s, "");
+    QCOMPARE(s.currency, S("\u00a3"));
+    applyCurrency(s, "\u20ac");
+    QCOMPARE(s.currency, S("\u20ac"));
+}
+
+QTEST_APPLESS_MAIN(RulesTest)
+#include "test_rules.moc"
