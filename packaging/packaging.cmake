@@ -2,9 +2,32 @@
 # Installing Furlox and building its Debian package with CPack. Included by
 # the top-level CMakeLists.txt once the furlox target exists.
 include(GNUInstallDirs)
-install(TARGETS furlox RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
-install(FILES packaging/furlox.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+# Debian's games policy puts game binaries in /usr/games (/usr/local/games
+# for a local install); both are on the users' default PATH.
+set(FURLOX_INSTALL_GAMESDIR games CACHE STRING
+    "Where the game binary is installed, relative to the install prefix")
+
+install(TARGETS furlox RUNTIME DESTINATION ${FURLOX_INSTALL_GAMESDIR})
+
+# At install time, where the game's absolute path is known (/usr/games for
+# the package, under the --prefix of `cmake --install`), the desktop entry
+# is written with that path in Exec. Each prefix gets its own copy in the
+# build tree, so two installs at once never share a file.
+set(FURLOX_PACKAGING_DIR ${CMAKE_CURRENT_LIST_DIR})
+set(FURLOX_PACKAGING_BINARY_DIR ${CMAKE_CURRENT_BINARY_DIR}/packaging)
+string(CONFIGURE [[
+set(games_dir "@FURLOX_INSTALL_GAMESDIR@")
+cmake_path(ABSOLUTE_PATH games_dir BASE_DIRECTORY "${CMAKE_INSTALL_PREFIX}" NORMALIZE)
+set(FURLOX_GAME "${games_dir}/furlox")
+string(SHA1 install_tag "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}")
+set(entry "@FURLOX_PACKAGING_BINARY_DIR@/entry-${install_tag}/furlox.desktop")
+configure_file("@FURLOX_PACKAGING_DIR@/furlox.desktop.in" "${entry}" @ONLY)
+file(INSTALL DESTINATION "${CMAKE_INSTALL_PREFIX}/@CMAKE_INSTALL_DATADIR@/applications"
+     TYPE FILE FILES "${entry}")
+]] FURLOX_INSTALL_CODE @ONLY)
+install(CODE "${FURLOX_INSTALL_CODE}")
+
 install(FILES packaging/org.furlox.Furlox.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES assets/furlox.png DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/256x256/apps)
 install(FILES assets/furlox-64.png DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/64x64/apps RENAME furlox.png)
