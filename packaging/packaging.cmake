@@ -47,6 +47,26 @@ install(FILES packaging/org.furlox.Furlox.metainfo.xml DESTINATION ${CMAKE_INSTA
 install(FILES assets/furlox.png DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/256x256/apps)
 install(FILES assets/furlox-64.png DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/64x64/apps RENAME furlox.png)
 
+# The manual page and the changelog are installed compressed, as Debian
+# wants them: gzip -9 without a name or time stamp, so that the same sources
+# always give the same bytes.
+find_program(GZIP_EXECUTABLE gzip REQUIRED)
+set(FURLOX_COMPRESSED_DOCS)
+foreach(doc furlox.6 changelog)
+  set(copy ${FURLOX_PACKAGING_BINARY_DIR}/${doc})
+  add_custom_command(OUTPUT ${copy}.gz
+    COMMAND ${CMAKE_COMMAND} -E copy ${FURLOX_PACKAGING_DIR}/${doc} ${copy}
+    COMMAND ${GZIP_EXECUTABLE} -9nf ${copy}
+    DEPENDS ${FURLOX_PACKAGING_DIR}/${doc}
+    COMMENT "Compressing ${doc}"
+    VERBATIM)
+  list(APPEND FURLOX_COMPRESSED_DOCS ${copy}.gz)
+endforeach()
+add_custom_target(furlox_docs ALL DEPENDS ${FURLOX_COMPRESSED_DOCS})
+install(FILES ${FURLOX_PACKAGING_BINARY_DIR}/furlox.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+install(FILES ${FURLOX_PACKAGING_BINARY_DIR}/changelog.gz packaging/copyright
+        DESTINATION ${CMAKE_INSTALL_DOCDIR})
+
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME furlox)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})

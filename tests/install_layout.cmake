@@ -1,7 +1,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a scratch prefix, checks that every file a desktop
-# needs is in its standard place, and starts the game the way its desktop
-# entry says.
+# and Debian need is in its standard place, and starts the game the way its
+# desktop entry says.
 load_cache("${BUILD_DIR}" READ_WITH_PREFIX "" FURLOX_INSTALL_GAMESDIR)
 set(prefix "${BUILD_DIR}/install-check")
 file(REMOVE_RECURSE "${prefix}")
@@ -15,7 +15,10 @@ foreach(path
     share/applications/furlox.desktop
     share/metainfo/org.furlox.Furlox.metainfo.xml
     share/icons/hicolor/256x256/apps/furlox.png
-    share/icons/hicolor/64x64/apps/furlox.png)
+    share/icons/hicolor/64x64/apps/furlox.png
+    share/man/man6/furlox.6.gz
+    share/doc/furlox/copyright
+    share/doc/furlox/changelog.gz)
   if(NOT EXISTS "${prefix}/${path}")
     message(FATAL_ERROR "missing after install: ${path}")
   endif()
