@@ -43,7 +43,7 @@ file(INSTALL DESTINATION "${CMAKE_INSTALL_PREFIX}/@CMAKE_INSTALL_DATADIR@/applic
 ]] FURLOX_INSTALL_CODE @ONLY)
 install(CODE "${FURLOX_INSTALL_CODE}")
 
-install(FILES packaging/org.furlox.Furlox.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES packaging/org.furlox.furlox.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES assets/furlox.png DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/256x256/apps)
 install(FILES assets/furlox-64.png DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/64x64/apps RENAME furlox.png)
 

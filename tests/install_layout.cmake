@@ -13,7 +13,7 @@ endif()
 foreach(path
     ${FURLOX_INSTALL_GAMESDIR}/furlox
     share/applications/furlox.desktop
-    share/metainfo/org.furlox.Furlox.metainfo.xml
+    share/metainfo/org.furlox.furlox.metainfo.xml
     share/icons/hicolor/256x256/apps/furlox.png
     share/icons/hicolor/64x64/apps/furlox.png
     share/man/man6/furlox.6.gz
