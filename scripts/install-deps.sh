@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages Furlox needs that are not there yet.
 # Usage: scripts/install-deps.sh [game|test]
 set -euo pipefail
 
 packages=(g++ make cmake qt6-base-dev fonts-wine fonts-dejavu-core fonts-dejavu-extra)
 if [ "${1:-game}" = test ]; then
-  packages+=(clang libclang-rt-dev desktop-file-utils appstream)
+  # dpkg-dev and file let cpack work out the package's library dependencies;
+  # lintian checks the package.
+  packages+=(clang libclang-rt-dev desktop-file-utils appstream dpkg-dev file lintian)
 fi
 
 missing=()
