@@ -275,6 +275,13 @@ void GameTest::wholeGameByKeysAlone()
     QCOMPARE(tabChain(), QStringList{"Command1"});
     press(Qt::Key_Return);
     QVERIFY(g.exited && g.visible().isEmpty());
+    // Every hand-over, in its order: a screen shows the next, then hides
+    // itself, or hides itself, then shows the next.
+    QCOMPARE(g.handovers.join(' '),
+             QString("+title +selectpl -title +computerdifficulty -selectpl -computerdifficulty +plname +betit -plname "
+                     "+computercalculation -betit -computercalculation +racecourse -racecourse +ingame -ingame +betit "
+                     "+horsehistory -betit -horsehistory +betit +currencyed -betit +betit -currencyed +racecourse -betit "
+                     "-racecourse +ingame -ingame +gameover -gameover"));
 }
 
 void GameTest::anyTextInAnyBox()

@@ -117,6 +117,9 @@ void ScreensTest::designValues()
         QVERIFY2(label->text() == text && (!alignment || int(label->alignment()) == alignment), name);
     }
     QVERIFY(g.text(gspeed, "Label1").contains("between 30 & 1000") && g.text(gspeed, "Command11") == "0");
+    QCOMPARE(g.text(computerdifficulty, "Command2") + g.text(computerdifficulty, "Command3") +
+                 g.text(computerdifficulty, "Command4"),
+             QString("EasyMediumHard"));
     QCOMPARE(g.text(ingame, "Command1") + g.text(ingame, "Command2"),
              QString("//\\\\__==--GO!--==__//\\\\__==--GO TO THE NEXT WEEK--==__"));
     QVERIFY(!g.at(computerdifficulty, "Label2")->isVisibleTo(&g.screens.get(computerdifficulty)));
@@ -205,6 +208,8 @@ void ScreensTest::setUpScreensChangeAsTheyAreUsed()
     QVERIFY(g.at(computerdifficulty, "Command4")->isEnabled() && !g.at(computerdifficulty, "Command1")->isEnabled());
     QVERIFY(g.at<QCheckBox>(selectpl, "Check1")->isChecked());  // kept between games
     QCOMPARE(g.text(plname, "Text2"), QString("Tom & Jerry"));  // names are kept too
+    QCOMPARE(g.handovers.join(' '), QString("+title +selectpl -title +computerdifficulty -selectpl -computerdifficulty "
+                                            "+plname +betit -plname +plname -betit +betit -plname -betit +selectpl"));
 }
 
 void ScreensTest::coveredControlsAreNotShown()
@@ -316,6 +321,7 @@ void ScreensTest::keypadAndCurrency()
     toBetting(g, true);
     g.type(betit, "Text2", "7.5");
     g.click(betit, "Option9");  // player 2, horse 4
+    g.handovers.clear();
     g.menu("speed");
     QCOMPARE(g.text(gspeed, "Text1"), QString("100"));  // the speed in force
     g.click(gspeed, "Command6");                        // "5"
@@ -338,6 +344,8 @@ void ScreensTest::keypadAndCurrency()
     g.click(aboutgame, "Command1");
     QCOMPARE(g.visible().join("") + g.text(betit, "Text2"), QString("betit7.5"));  // the bets stand
     QVERIFY(g.at<QRadioButton>(betit, "Option9")->isChecked());
+    QCOMPARE(g.handovers.join(' '), QString("+gspeed -betit -gspeed +betit +currencyed -betit +betit -currencyed "
+                                            "+currencyed -betit +betit -currencyed +aboutgame -betit -aboutgame +betit"));
 }
 
 void ScreensTest::valuesAreReadWithTheirMeaning()
@@ -365,7 +373,7 @@ void ScreensTest::valuesAreReadWithTheirMeaning()
         {computerdifficulty, "Label4", "You will be playing: Pompadoodle"},
         {computercalculation, "Label6", "Computer will bet: \u20ac7"},
         {computercalculation, "Label4", "Calculating Horse Number......"},  // self-describing: as shown
-        {gspeed, "Text1", "Game speed in milliseconds"}, {ingame, "Command1", "Go!"},
+        {gspeed, "Text1", "Game speed in milliseconds"}, {plname, "Text2", "Player 2 name"}, {ingame, "Command1", "Go!"},
         {ingame, "Command2", "Go to the next week"}, {ingame, "Image5", "Horse 5 (BLUE)"}};
     for (const auto& [id, name, spokenAs] : names)
         QCOMPARE(spoken(g.at(id, name)), spokenAs);

@@ -22,15 +22,19 @@ double ScriptedRandom::next()
 
 namespace {
 
-// Swallows the ticks of every timer that belongs to a screen.
-class HoldTimers : public QObject {
+// Swallows the ticks of every timer that belongs to a screen, and logs
+// every screen shown or hidden.
+class Watch : public QObject {
 public:
+    QStringList* handovers = nullptr;
     bool eventFilter(QObject* watched, QEvent* event) override
     {
+        if ((event->type() == QEvent::Show || event->type() == QEvent::Hide) && qobject_cast<Screen*>(watched))
+            *handovers << (event->type() == QEvent::Show ? "+" : "-") + watched->objectName();
         return event->type() == QEvent::Timer && qobject_cast<QTimer*>(watched) &&
                qobject_cast<Screen*>(watched->parent());
     }
-} g_holdTimers;
+} g_watch;
 
 }  // namespace
 
@@ -38,12 +42,13 @@ Game::Game()
 {
     setMessageHook([this](const QString& text) { messages << text; });
     screens.setExitHook([this] { exited = true; });
-    qApp->installEventFilter(&g_holdTimers);
+    g_watch.handovers = &handovers;
+    qApp->installEventFilter(&g_watch);
 }
 
 Game::~Game()
 {
-    qApp->removeEventFilter(&g_holdTimers);
+    qApp->removeEventFilter(&g_watch);
     setMessageHook({});
 }
 

@@ -46,7 +46,8 @@ private:
 
 // One running game. Messages are caught instead of shown, "Exit" only sets
 // a flag, and the game's timers never fire on their own: the test fires
-// them (fire), so no real timer ever races a test's own steps.
+// them (fire), so no real timer ever races a test's own steps. Every show
+// and hide of a screen is logged in order ("+betit -plname").
 struct Game {
     Game();
     ~Game();
@@ -75,6 +76,7 @@ struct Game {
     ScriptedRandom random;
     Screens screens{state, random};
     QStringList messages;
+    QStringList handovers;
     bool exited = false;
 };
 
