@@ -20,11 +20,3 @@ public slots:
 };
 
 }  // namespace furlox
-
-namespace furlox {
-
-// For the start-up benchmark: quits the application as soon as the widget
-// has painted its first frame.
-void exitAfterFirstFrame(QWidget& widget);
-
-}  // namespace furlox
