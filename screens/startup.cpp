@@ -5,7 +5,6 @@
 #include <QIcon>
 #include <QMetaObject>
 #include <QPointer>
-#include <QThread>
 #include <QTimer>
 #include <chrono>
 
@@ -18,19 +17,6 @@
 namespace furlox {
 
 namespace {
-
-// Calls `then` from the event loop once it runs: a window shown before
-// exec() may paint inside show() (Qt does so for splash windows), and an
-// exit() asked for before exec() would be lost.
-void callFromEventLoop(QObject* context, std::function<void()> then)
-{
-    QMetaObject::invokeMethod(context, [context, then = std::move(then)]() mutable {
-        if (QThread::currentThread()->loopLevel() == 0)
-            callFromEventLoop(context, std::move(then));
-        else
-            then();
-    }, Qt::QueuedConnection);
-}
 
 class FirstFrameWatch : public QObject {
 public:
@@ -52,7 +38,7 @@ public:
         if (event->type() == QEvent::Paint && watched != deadline_) {
             // Queued, so it runs once the frame has been put on screen.
             done_ = true;
-            callFromEventLoop(this, std::move(then_));
+            QMetaObject::invokeMethod(this, std::move(then_), Qt::QueuedConnection);
         } else if (event->type() == QEvent::Timer && watched == deadline_) {
             // Never painted: run now, before whatever the timeout sets off.
             done_ = true;
@@ -67,6 +53,16 @@ private:
     bool done_ = false;
 };
 
+// What the splash does not need, loaded once it is on screen: the window
+// icon (decoded and sent to the window system) and the dialog font (its
+// first use makes fontconfig read all of its configuration). The screens
+// that show text are built after this, so they get the font from the start.
+void loadAfterSplash()
+{
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/furlox.png")));
+    installGameFonts();
+}
+
 }  // namespace
 
 void afterFirstFrame(QWidget& window, QTimer* deadline, std::function<void()> then)
@@ -80,18 +76,25 @@ int runGame(int argc, char** argv, const std::function<void(QWidget& splash)>& o
     QApplication::setApplicationName(QStringLiteral("Furlox"));
     QApplication::setApplicationVersion(QStringLiteral("3.1"));
     QApplication::setDesktopFileName(QStringLiteral("furlox"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/furlox.png")));
-    installGameFonts();
 
     GameState state;
     SeededRandom random(
         static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count()));
     Screens screens(state, random);
 
+    // The splash alone first. Should it never get to paint (a window that
+    // is never exposed), the rest still comes before its timer builds the
+    // next screen.
     TitleScreen& splash = screens.title();
-    if (onFirstFrame)
-        afterFirstFrame(splash, nullptr, [&splash, &onFirstFrame] { onFirstFrame(splash); });
-    screens.start();
+    afterFirstFrame(splash, splash.Timer1, [&splash, &onFirstFrame] {
+        if (onFirstFrame)
+            onFirstFrame(splash);
+        loadAfterSplash();
+    });
+    // Shown from the running event loop: shown before it, a splash window
+    // paints inside show() (Qt does that for splashes), and an exit() that
+    // the hook asks for before exec() would be lost.
+    QMetaObject::invokeMethod(&app, [&screens] { screens.start(); }, Qt::QueuedConnection);
     return QApplication::exec();
 }
 

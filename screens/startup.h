@@ -12,7 +12,8 @@ namespace furlox {
 
 // Runs the game until it ends and returns its exit code. `onFirstFrame`,
 // when given, is called with the splash once it has painted its first
-// frame, from the running event loop (so it may end the game).
+// frame (should it never paint, as it ends), from the running event loop,
+// so it may end the game, and before the rest of the game is loaded.
 int runGame(int argc, char** argv, const std::function<void(QWidget& splash)>& onFirstFrame = {});
 
 // Calls `then` once, from the running event loop, right after `window` has
