@@ -8,6 +8,8 @@
 //                                   (xvfb-run): also the time until the
 //                                   server has mapped the window, as this
 //                                   process sees it from its own connection
+//   ... [runs] GAME BARE            other probes in place of this build's,
+//                                   to set one build against another
 //
 // Both programs are probes built for this: startup_probe_game is the game's
 // own start-up (runGame) with a hook, startup_probe_bare the bare program;
@@ -162,12 +164,18 @@ void report(const char* what, const std::vector<Run>& game, const std::vector<Ru
         g.push_back(r.*field);
     for (const Run& r : bare)
         b.push_back(r.*field);
-    const Summary sg = summarise(g), sb = summarise(b);
+    // Each game run has its bare run next to it, so the ratios of the pairs
+    // are less disturbed by a machine whose load drifts.
+    std::vector<double> paired;
+    for (std::size_t i = 0; i < g.size(); ++i)
+        paired.push_back(g[i] / b[i]);
+    const Summary sg = summarise(g), sb = summarise(b), sp = summarise(paired);
     const double ratio = sg.median / sb.median;
     std::printf("%s\n", what);
     std::printf("  furlox:      %6.1f ms (quartiles %.1f to %.1f)\n", sg.median, sg.q1, sg.q3);
     std::printf("  bare window: %6.1f ms (quartiles %.1f to %.1f)\n", sb.median, sb.q1, sb.q3);
     std::printf("  ratio of medians: %.2fx %s %.1fx)\n", ratio, ratio <= target ? "(meets" : "(ABOVE", target);
+    std::printf("  ratio within each pair: median %.2fx (quartiles %.2f to %.2f)\n", sp.median, sp.q1, sp.q3);
 }
 
 }  // namespace
@@ -175,31 +183,38 @@ void report(const char* what, const std::vector<Run>& game, const std::vector<Ru
 int main(int argc, char* argv[])
 {
     bool mapped = false;
-    int runs = 51;
+    int runs = 101;
+    std::vector<const char*> probes;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--mapped") == 0)
             mapped = true;
+        else if (std::atoi(argv[i]) > 0)
+            runs = std::atoi(argv[i]);
         else
-            runs = std::max(1, std::atoi(argv[i]));
+            probes.push_back(argv[i]);
     }
+    if (probes.size() != 0 && probes.size() != 2)
+        fail("give both probes, the game's and the bare one's, or neither");
+    const char* const gameProbe = probes.empty() ? FURLOX_PROBE_GAME : probes[0];
+    const char* const bareProbe = probes.empty() ? FURLOX_PROBE_BARE : probes[1];
     if (mapped)
         setenv("QT_QPA_PLATFORM", "xcb", 1);
     else if (!getenv("QT_QPA_PLATFORM"))
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     MapWatch* watch = mapped ? new MapWatch : nullptr;
 
-    runOnce(FURLOX_PROBE_GAME, watch);  // warm the file cache for both
-    runOnce(FURLOX_PROBE_BARE, watch);
+    runOnce(gameProbe, watch);  // warm the file cache for both
+    runOnce(bareProbe, watch);
     std::vector<Run> game, bare;
     for (int i = 0; i < runs; ++i) {
         // Alternate which goes first, so a drift in the machine's load
         // falls on both alike.
         if (i % 2 == 0) {
-            game.push_back(runOnce(FURLOX_PROBE_GAME, watch));
-            bare.push_back(runOnce(FURLOX_PROBE_BARE, watch));
+            game.push_back(runOnce(gameProbe, watch));
+            bare.push_back(runOnce(bareProbe, watch));
         } else {
-            bare.push_back(runOnce(FURLOX_PROBE_BARE, watch));
-            game.push_back(runOnce(FURLOX_PROBE_GAME, watch));
+            bare.push_back(runOnce(bareProbe, watch));
+            game.push_back(runOnce(gameProbe, watch));
         }
     }
     delete watch;
