@@ -31,11 +31,21 @@ inline double cpuMs()
            usage.ru_stime.tv_usec / 1e3;
 }
 
+// Milliseconds on the system-wide monotonic clock, so a parent and the child
+// it starts can compare their readings.
 inline double nowMs()
 {
     timespec ts{};
     clock_gettime(CLOCK_MONOTONIC, &ts);
     return ts.tv_sec * 1e3 + ts.tv_nsec / 1e6;
+}
+
+// What a start-up probe prints once its first frame is on screen: the
+// monotonic time then and its peak memory so far.
+inline void printFirstFrame()
+{
+    std::printf("first-frame %.3f peak-kib %ld\n", nowMs(), peakKiB());
+    std::fflush(stdout);
 }
 
 }  // namespace bench

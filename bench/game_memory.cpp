@@ -67,15 +67,15 @@ int main(int argc, char* argv[])
     }
     const long game = bench::peakKiB();
 
+    // The bare program's probe prints its peak after its first frame.
     QProcess bare;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("FURLOX_EXIT_AFTER_FIRST_FRAME"), QStringLiteral("1"));
-    env.insert(QStringLiteral("FURLOX_PRINT_PEAK"), QStringLiteral("1"));
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     bare.setProcessEnvironment(env);
-    bare.start(QStringLiteral(FURLOX_BARE), {});
+    bare.start(QStringLiteral(FURLOX_PROBE_BARE), {});
     bare.waitForFinished(30000);
-    const long floor = QString::fromLatin1(bare.readAllStandardOutput()).trimmed().toLong();
+    const QStringList words = QString::fromLatin1(bare.readAllStandardOutput()).split(QLatin1Char(' '));
+    const long floor = words.size() == 4 ? words[3].trimmed().toLong() : -1;
 
     std::printf("peak resident memory (VmHWM), offscreen platform\n");
     std::printf("  furlox, %d weeks through the real screens: %ld KiB\n", weeks, game);

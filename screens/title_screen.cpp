@@ -32,38 +32,3 @@ void TitleScreen::Timer1Tick()
 }
 
 }  // namespace furlox
-
-#include <QApplication>
-#include <QEvent>
-
-namespace furlox {
-
-namespace {
-class FirstFrame : public QObject {
-public:
-    using QObject::QObject;
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint && !seen_) {
-            seen_ = true;
-            // exit(), not quit(): quit() asks every window to close, and ours refuse.
-            QTimer::singleShot(0, qApp, [] { QApplication::exit(0); });
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    bool seen_ = false;
-};
-}  // namespace
-
-void exitAfterFirstFrame(QWidget& widget)
-{
-    // The picture covers the whole window, so it may be the only one painted.
-    auto* filter = new FirstFrame(&widget);
-    widget.installEventFilter(filter);
-    for (QWidget* child : widget.findChildren<QWidget*>())
-        child->installEventFilter(filter);
-}
-
-}  // namespace furlox

@@ -21,11 +21,3 @@ private:
 };
 
 }  // namespace furlox
-
-namespace furlox {
-
-// For the start-up benchmark: quits the application as soon as the widget
-// has painted its first frame.
-void exitAfterFirstFrame(QWidget& widget);
-
-}  // namespace furlox
