@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Furlox: a horse-racing betting game for one to four players.
 #include "screens/startup.h"
 

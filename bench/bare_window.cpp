@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floor for any Qt Widgets program on this machine: one window with
 // one label, nothing else. Built twice: bare_window runs until it is
 // closed; startup_probe_bare leaves right after its first frame, as the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Works the real screens from a benchmark: a button pressed, a timer's tick
 // fired, by the control's object name.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Peak resident memory through a 50-week game played through the real
 // screens (two players and a hard computer), against the bare one-window
 // program's peak after its first frame.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CPU use while the betting screen waits for the players: the process's
 // CPU time over a few seconds of its event loop, and the timers running.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How close the six horse timers come to their nominal rate on the real
 // race screen: ticks per horse over a few seconds at 30 ms and at 100 ms,
 // as a percentage of elapsed time / interval. No horse may finish meanwhile,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules alone, without any window: horse ticks per second (each with
 // its clock reseed and draw, as in the game) and whole weeks per second
 // (bets, race to the finish, settlement, next week).

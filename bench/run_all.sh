@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the game as released and runs every benchmark, printing its figures.
 # The start-up benchmark also runs on a real X server when xvfb-run is there.
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up: how soon the game's splash is on screen, against a bare
 // one-window Qt program, the two started alternately from this process.
 //

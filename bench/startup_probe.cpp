@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's start-up exactly as main() runs it (runGame), leaving right
 // after the splash's first frame; prints when that was and its peak memory.
 #include <QApplication>

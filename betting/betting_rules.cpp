@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "betting/betting_rules.h"
 
 #include "core/number_text.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The betting week: the odds draw, RACE! with its stake checks, the stake
 // boxes switching RACE! on and off, and a new game.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "computer/computer_rules.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The computer opponent's weekly bet: a horse by its level, then a stake.
 #include <array>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Everything one run of the game knows, in one plain record. Made once at
 // start-up and handed by reference to every screen and rule. Amounts and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Amounts, stakes and odds live as the text the player sees; these two
 // functions are the only bridge between that text and arithmetic.

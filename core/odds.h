@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The week's odds draw: made when the betting screen is set up and again at
 // the start of every later week.

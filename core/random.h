@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The game's one source of chance. Rules take a Random& so that tests can
 // hand them a scripted or seeded source and every outcome is reproducible.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target for reading and writing amounts: any text either reads
 // as a number or is refused; whatever reads back must write and read again
 // to the same value, with no exponent, no "-0" and nothing infinite.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The race and what follows it: GO!, pause, one horse's tick, the finish with
 // its settlement, and the move to the next week.

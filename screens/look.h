@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The look every window shares: positions in twips, the dialog font, and
 // small factories that make a control at its place with its object name.

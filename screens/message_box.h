@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The game's one kind of message: modal, the game's title, one OK button.
 #include <functional>

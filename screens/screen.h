@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Base of every window: fixed size in twips, title bar without close,
 // minimise or maximise box, centred when first shown, deaf to close

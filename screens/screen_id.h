@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every screen of the game by its id. Handlers hand over by id, so a screen
 // knows no other screen's class; screens/screen_table.cpp maps each id to

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one table of screens: each id with its name and its class. Adding a
 // screen means a row here and its id in screens/screen_id.h.
 #include "betting/betting_screen.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The screen catalogue: makes each window at its first use, keeps it for
 // the life of the process, and carries out the hand-overs between them.

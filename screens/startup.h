@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The game's start-up, in one place: main() runs it as it is, and the
 // start-up benchmark builds a probe from it that leaves after the splash's

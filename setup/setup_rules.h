@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Setting up a game: how many play, the computer opponent, the names, and
 // the racecourse announced before each race.

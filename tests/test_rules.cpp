@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules alone, without a window: numbers as text, chance, the odds,
 // setting up, betting, the race, the settlement, the computer and the
 // options, each to the exact value; then a long seeded soak, week after week

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The screens through their real controls: windows, design values, timers,
 // hand-overs, the menu, the side screens and what a screen reader reads;
 // then whole games from the splash to "Game Over", every draw scripted, one
@@ -299,6 +300,9 @@ void ScreensTest::keypadCurrencyAndAbout()
     g.click(betit, "Option9");  // player 2, horse 4
     g.handovers.clear();
     g.menu("speed");
+    QVERIFY(active(g, gspeed));
+    QCOMPARE(tabChain(), (QStringList{"Text1", "Command12", "Command2", "Command3", "Command4", "Command5", "Command6",
+                                      "Command7", "Command8", "Command9", "Command10", "Command11", "Command1"}));
     QCOMPARE(g.text(gspeed, "Text1"), QString("100"));  // the speed in force
     g.click(gspeed, "Command6");                        // "5"
     g.click(gspeed, "Command1");
@@ -494,8 +498,10 @@ void ScreensTest::wholeGameByKeysAlone()
         }
     } spy;
     g.at(ingame, "Command2")->installEventFilter(&spy);
-    for (int tick = 0; tick < 57; ++tick)
-        QVERIFY(g.fire(ingame, "Timer4"));  // odds 1: a step every tick
+    for (int tick = 1; tick <= 57; ++tick) {
+        QVERIFY(g.fire(ingame, "Timer4"));  // odds 1: a step every tick, seen as it is made
+        QVERIFY(tick == 57 || g.at(ingame, "Image4")->x() == tw(240 + 120 * tick));
+    }
     QCOMPARE(tabChain(), QStringList{"Command2"});
     QCOMPARE(spy.heard, QString("Horse 4 (GREEN) Has Won!"));
     g.random.pushOdds({2, 3, 4, 1, 5, 6});
@@ -525,6 +531,7 @@ void ScreensTest::wholeGameByKeysAlone()
     QVERIFY(active(g, ingame));
     QVERIFY(tabChain() == QStringList{"Command1"} && !g.at(ingame, "Command2")->isEnabled());  // NEXT WEEK under GO!
     press(Qt::Key_Space);
+    QCOMPARE(tabChain(), QStringList{"Command3"});  // PAUSE over NEXT WEEK
     for (int tick = 0; tick < 57; ++tick)
         QVERIFY(g.fire(ingame, "Timer4"));
     press(Qt::Key_Return);

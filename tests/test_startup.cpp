@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up: the splash is shown before the dialog font and the window icon
 // are loaded, and every screen after it still gets both.
 #include <QApplication>

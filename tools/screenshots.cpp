@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders every screen of the game, in the states worth seeing, to PNG
 // files: furlox-screenshots [output-dir] [--scale 2]. Runs offscreen, so
 // it needs no display. Each picture gets a plain title bar with the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws all of Furlox's artwork with QPainter, so the pictures are ours and
 // can be regenerated at any time:
 //

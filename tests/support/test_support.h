@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the tests share: a scripted source of chance, one running game with
 // its screens, and the ways a player (or a screen reader) works them.
