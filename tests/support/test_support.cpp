@@ -53,20 +53,24 @@ Game::~Game()
     setMessageHook({});
 }
 
-QString Game::text(ScreenId id, const QString& name)
-{
-    QWidget* w = at(id, name);
-    if (auto* label = qobject_cast<QLabel*>(w))
-        return label->text();
-    if (auto* button = qobject_cast<QAbstractButton*>(w))
-        return button->text();
-    return qobject_cast<QLineEdit*>(w)->text();
-}
+QString Game::text(ScreenId id, const QString& name) { return at(id, name)->property("text").toString(); }
 
 void Game::click(ScreenId id, const QString& button) { test::click(at<QAbstractButton>(id, button)); }
-void Game::type(ScreenId id, const QString& box, const QString& text) { typeInto(at<QLineEdit>(id, box), text); }
-bool Game::fire(ScreenId id, const QString& timer) { return fireTimer(at<QTimer>(id, timer)); }
-void Game::menu(const QString& item) { at<QAction>(ScreenId::betit, item)->trigger(); }
+
+void Game::type(ScreenId id, const QString& box, const QString& text)
+{
+    QLineEdit* edit = at<QLineEdit>(id, box);
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    QTest::keyClicks(edit, text);
+}
+
+bool Game::fire(ScreenId id, const QString& timer)
+{
+    auto* t = at<QTimer>(id, timer);
+    return t->isActive() && QMetaObject::invokeMethod(t, "timeout", Qt::DirectConnection);
+}
 
 QStringList Game::visible() const
 {
@@ -87,33 +91,11 @@ void click(QAbstractButton* button)
     QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, seen.isEmpty() ? button->rect().center() : seen.center());
 }
 
-void typeInto(QLineEdit* box, const QString& text)
-{
-    box->setFocus();
-    box->selectAll();
-    QTest::keyClick(box, Qt::Key_Backspace);
-    QTest::keyClicks(box, text);
-}
-
-bool fireTimer(QTimer* timer)
-{
-    return timer->isActive() && QMetaObject::invokeMethod(timer, "timeout", Qt::DirectConnection);
-}
-
 QString spoken(QWidget* widget) { return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name); }
-
-QString described(QWidget* widget)
-{
-    return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Description);
-}
-
+QString described(QWidget* w) { return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Description); }
 bool showing(QWidget* widget) { return !QAccessible::queryAccessibleInterface(widget)->state().invisible; }
 
-QString focused()
-{
-    QWidget* w = QApplication::focusWidget();
-    return w ? w->objectName() : QString();
-}
+QString focused() { return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(); }
 
 void press(Qt::Key key, Qt::KeyboardModifiers modifiers)
 {
@@ -125,12 +107,8 @@ QStringList tabChain()
 {
     QWidget* start = QApplication::focusWidget();
     QStringList chain{focused()};
-    for (int i = 0; i < 60; ++i) {
-        press(Qt::Key_Tab);
-        if (QApplication::focusWidget() == start)
-            break;
+    for (press(Qt::Key_Tab); QApplication::focusWidget() != start && chain.size() < 60; press(Qt::Key_Tab))
         chain << focused();
-    }
     return chain;
 }
 

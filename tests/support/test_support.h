@@ -9,7 +9,6 @@
 #include <QLineEdit>
 #include <QStringList>
 #include <QTimer>
-#include <QWidget>
 
 #include "core/game_state.h"
 #include "core/random.h"
@@ -20,14 +19,13 @@ namespace furlox::test {
 
 using Odds = std::array<int, kHorseCount>;
 
-// Hands out the values it was given, in order, then a fixed-seed sequence.
-// Counts the clock reseeds and the draws it was asked for.
+// Hands out the values it was given, in order, then a fixed-seed sequence;
+// counts the clock reseeds and the draws.
 class ScriptedRandom : public Random {
 public:
     ScriptedRandom() { fallback_.setClockMixing(false); }
     void push(double value) { values_.push_back(value); }
-    // The value that makes Int(r * n + 1) come out as d.
-    void pushDraw(int d, int n) { push((d - 0.5) / n); }
+    void pushDraw(int d, int n) { push((d - 0.5) / n); }  // makes Int(r * n + 1) come out as d
     void pushOdds(const Odds& odds)
     {
         for (int k : odds)
@@ -36,9 +34,7 @@ public:
     double next() override;
     void reseedFromClock() override { ++reseeds; }
     std::size_t pending() const { return values_.size(); }
-
-    int reseeds = 0;
-    int draws = 0;
+    int reseeds = 0, draws = 0;
 
 private:
     std::deque<double> values_;
@@ -47,16 +43,13 @@ private:
 
 // One running game. Messages are caught instead of shown, "Exit" only sets
 // a flag, and the game's timers never fire on their own: the test fires
-// them (fire), so no real timer ever races a test's own steps. Every show
-// and hide of a screen is logged in order ("+betit -plname").
+// them, so no real timer ever races a test's own steps. Every show and hide
+// of a screen is logged in order ("+betit -plname").
 struct Game {
     Game();
     ~Game();
-    Game(const Game&) = delete;
-    Game& operator=(const Game&) = delete;
-
     // A control of a screen by object name ("Label27(3)", "Timer1", a menu
-    // item's "newg"); the screen is made if need be. Fails the test if absent.
+    // item's "newg"); the screen is made if need be.
     template <typename T = QWidget>
     T* at(ScreenId id, const QString& name)
     {
@@ -67,36 +60,32 @@ struct Game {
     }
     QString text(ScreenId id, const QString& name);  // a label's, button's or box's text
     void click(ScreenId id, const QString& button);   // a real mouse click
-    void type(ScreenId id, const QString& box, const QString& text);
+    void type(ScreenId id, const QString& box, const QString& text);  // key by key, replacing it
     bool fire(ScreenId id, const QString& timer);     // one tick, if it runs
-    void menu(const QString& item);                   // a menu item of the betting screen
+    void menu(const QString& item) { at<QAction>(ScreenId::betit, item)->trigger(); }
     QStringList visible() const;                      // names of the visible screens
     QString status();                                 // the race's status text
 
     GameState state;
     ScriptedRandom random;
     Screens screens{state, random};
-    QStringList messages;
-    QStringList handovers;
+    QStringList messages, handovers;
     bool exited = false;
 };
 
 void click(QAbstractButton* button);
-// Replaces the box's text key by key, as a player types it.
-void typeInto(QLineEdit* box, const QString& text);
-bool fireTimer(QTimer* timer);
 
 // What a screen reader gets from a widget.
 QString spoken(QWidget* widget);
 QString described(QWidget* widget);
 bool showing(QWidget* widget);
 
-// The keyboard: the focused control's object name, a key pressed on it,
-// and the active window's Tab chain from the focused control round to it.
+// The keyboard: the focused control's object name, a key pressed on it, the
+// active window's Tab chain from the focused control round to it, and
+// waiting until a screen is the one active window.
 QString focused();
 void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 QStringList tabChain();
-// Waits until the screen is the one active window.
 bool active(Game& game, ScreenId id);
 
 }  // namespace furlox::test
