@@ -57,7 +57,7 @@ constexpr std::array<std::pair<const char*, const char*>, 3> kMenus{{
 
 const BettingScreen::MenuItem BettingScreen::kMenuItems[]{
     {0, "newg", "New Game / Restart", Qt::CTRL | Qt::Key_N, &BettingScreen::newgClick, ScreenId::selectpl},
-    {0, "exit", "Exit", Qt::CTRL | Qt::Key_X, &BettingScreen::exitClick, ScreenId::betit},
+    {0, "exit", "Exit", Qt::CTRL | Qt::Key_X, &BettingScreen::exitClick, ScreenId::count},
     {1, "history", "Furlox History", Qt::CTRL | Qt::Key_H, nullptr, ScreenId::horsehistory},
     {1, "speed", "Game Speed", Qt::CTRL | Qt::Key_Z, nullptr, ScreenId::gspeed},
     {1, "currency", "Currency", Qt::CTRL | Qt::Key_C, nullptr, ScreenId::currencyed},

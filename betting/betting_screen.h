@@ -49,8 +49,8 @@ private:
         const char* name;
         const char* caption;
         QKeyCombination key;
-        void (BettingScreen::*handler)();
-        ScreenId opens;
+        void (BettingScreen::*handler)();  // its own handler, or
+        ScreenId opens;                     // the side screen it shows
     };
     static const MenuItem kMenuItems[];
 
