@@ -33,6 +33,7 @@ void CourseScreen::showRecord()
 {
     const QString course = fromUtf8(state_.course.course);
     showValue(Label2, course, QStringLiteral("Today's Race will be at: ") + course);
+    Command1->setAccessibleDescription(Label2->accessibleName());  // heard with the focus
     setArmed(Timer1, state_.course.timerArmed);
 }
 

@@ -71,6 +71,7 @@ void DifficultyScreen::showRecord()
     Command1->setVisible(d.tall);
     const QString name = fromUtf8(state_.computer.name);
     showValue(Label4, name, QStringLiteral("You will be playing: ") + name);
+    Command1->setAccessibleDescription(Label4->accessibleName());  // heard with the focus
     Label2->setText(fromUtf8(state_.computer.level));
     Command1->setEnabled(d.continueEnabled);
     setArmed(Timer1, d.timerArmed);

@@ -302,6 +302,7 @@ void ScreensTest::valuesAreReadWithTheirMeaning()
     for (const auto& [id, name, spokenAs] : names)
         QCOMPARE(spoken(g.at(id, name)), spokenAs);
     QCOMPARE(described(g.at(betit, "Option23")), QString("Odds 1 - 1"));  // player 4, horse 2
+    QCOMPARE(described(g.at(racecourse, "Command1")), QString("Today's Race will be at: QX Stadium"));
     QCOMPARE(spoken(g.at(ingame, "StatusBar1")->findChild<QLabel*>()), QString("Status:- Game Paused"));
     for (QWidget* decoration : {g.at(ingame, "Label1(3)"), g.at(horsehistory, "Line6")})  // read as nothing
         QVERIFY(QAccessible::queryAccessibleInterface(decoration)->role() == QAccessible::Separator &&
