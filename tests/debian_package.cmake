@@ -10,11 +10,11 @@ execute_process(COMMAND "${CPACK}" --config "${BUILD_DIR}/CPackConfig.cmake" -B 
 if(NOT result EQUAL 0)
   message(FATAL_ERROR "cpack failed (${result}):\n${log}")
 endif()
-file(GLOB debs "${out}/*.deb")
-list(LENGTH debs count)
-if(NOT count EQUAL 1)
-  message(FATAL_ERROR "expected one package in ${out}, found ${count}:\n${log}")
+# cpack names the package it wrote ("CPack: - package: PATH generated.").
+if(NOT log MATCHES "package: ([^\n]*\\.deb) generated")
+  message(FATAL_ERROR "cpack named no package:\n${log}")
 endif()
+set(debs "${CMAKE_MATCH_1}")
 
 # dpkg-shlibdeps finds the libraries; the fonts the game reads from their
 # files are named by hand and must stay.
