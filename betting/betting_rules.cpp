@@ -107,6 +107,7 @@ void newGame(GameState& state)
     state.computer.outOfMoney = false;
     state.winCounts.fill(0);
     state.betting.raceButton1Visible = true;
+    state.betting.news.clear();  // last game's results are not this one's
 }
 
 }  // namespace furlox

@@ -2,6 +2,7 @@
 #include "betting/betting_screen.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -102,6 +103,8 @@ BettingScreen::BettingScreen(Screens& screens)
     Command1->raise();  // the plain RACE! covers the computer's one
     connect(Command1, &QPushButton::clicked, this, &BettingScreen::Command1Click);
     connect(Command2, &QPushButton::clicked, this, &BettingScreen::Command2Click);
+
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget*) { focusChange(old); });
 
     setUpBetting(state_, screens_.random());
     refresh();
@@ -214,13 +217,17 @@ void BettingScreen::showRecord()
                 state_.odds[horse - 1] > 0 ? fromUtf8(oddsLabel(state_.odds[horse - 1])) : odds->text();
             showValue(odds, shown,
                       QStringLiteral("Player %1 odds of %2: %3").arg(slot).arg(fromUtf8(horseLabel(horse)), shown));
-            button->setAccessibleDescription(QStringLiteral("Odds ") + shown);
+            // Said "57 to 1": a reader spells out the dash of "57 - 1".
+            QString odd = shown;
+            button->setAccessibleDescription(QStringLiteral("Odds ") + odd.replace(QLatin1String(" - "), QLatin1String(" to ")));
         }
         panel.stake->setEnabled(s.canBet);
         if (panel.stake->text() != fromUtf8(s.stake))
             panel.stake->setText(fromUtf8(s.stake));
         const QString money = fromUtf8(s.money);
         showValue(panel.money, money, QStringLiteral("Player %1 money available: %2%3").arg(slot).arg(sign, money));
+        // Heard while typing the stake, when the money matters.
+        panel.stake->setAccessibleDescription(QStringLiteral("Money available: %1%2").arg(sign, money));
         panel.stakeSign->setText(sign);
         panel.moneySign->setText(sign);
     }
@@ -234,6 +241,28 @@ void BettingScreen::showRecord()
     Label31->setVisible(computer.moneyLineVisible);
     Label32->setVisible(computer.moneyLineVisible);
     showRaceButtons();
+    tellNews();
+}
+
+void BettingScreen::tellNews()
+{
+    // After a race the first control the focus lands on tells each player's
+    // result before its own description, once: when the focus moves on, the
+    // news is dropped.
+    QWidget* carrier = state_.betting.news.empty() ? nullptr : firstControl();
+    if (carrier)
+        carrier->setAccessibleDescription(fromUtf8(state_.betting.news) + QLatin1Char(' ') +
+                                          carrier->accessibleDescription());
+    newsCarrier_ = carrier;
+}
+
+void BettingScreen::focusChange(QWidget* old)
+{
+    if (old && old == newsCarrier_) {
+        state_.betting.news.clear();
+        newsCarrier_ = nullptr;
+        refresh();
+    }
 }
 
 void BettingScreen::showRaceButtons()

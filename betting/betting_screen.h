@@ -56,6 +56,8 @@ private:
 
     void showRecord() override;
     void showRaceButtons();
+    void tellNews();
+    void focusChange(QWidget* old);
     void buildPanel(int slot);
     void buildMenu();
     // Any change of stake box Text1 .. Text4, typed or written by anyone.
@@ -73,6 +75,7 @@ private:
     QPushButton* Command2 = nullptr;  // RACE! with the computer, beneath Command1
     QMenuBar* menuBar = nullptr;
     QMenu* firstMenu = nullptr;
+    QWidget* newsCarrier_ = nullptr;  // the control telling last week's results
 };
 
 }  // namespace furlox

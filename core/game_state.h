@@ -31,6 +31,7 @@ struct PlayerSlot {
     std::string money = kStartingMoney;  // money available
     std::string stake = "0";     // stake as typed: any text
     int horse = 1;               // the selected horse button, 1..6
+    bool operator==(const PlayerSlot&) const = default;
 };
 
 // One line of the week's race record.
@@ -39,6 +40,7 @@ struct BetLine {
     std::string stake;   // stake as typed (or as computed, for the computer)
     std::string horse;   // "1".."6", "0" before any bet
     std::string after;   // money after the settlement
+    bool operator==(const BetLine&) const = default;
 };
 
 struct ComputerPlayer {
@@ -49,6 +51,7 @@ struct ComputerPlayer {
     std::string moneyShown = kStartingMoney;    // its money on the betting screen
     bool moneyLineVisible = true;                    // false uncovers "The computer has run out of money"
     std::string level = "difficulty";                // "easy", "medium", "hard" once chosen
+    bool operator==(const ComputerPlayer&) const = default;
 };
 
 // What the betting screen shows beyond the slots.
@@ -56,6 +59,8 @@ struct BettingScreenState {
     bool created = false;        // set up (horse 1 everywhere, first odds) on first use
     bool raceButton1Visible = true;  // the plain RACE!; hidden, it uncovers the computer's RACE!
     bool raceButtonsEnabled = true;  // both RACE! buttons, switched by the stake boxes
+    std::string news;                // last week's results, told once when the screen opens
+    bool operator==(const BettingScreenState&) const = default;
 };
 
 struct RaceScreenState {
@@ -70,10 +75,13 @@ struct RaceScreenState {
     bool pauseVisible = true, pauseEnabled = true;
     std::string pauseCaption = "PAUSE GAME";
     bool nextVisible = false, nextEnabled = false;
+    std::string results;         // who won and lost what, once the race is won
+    bool operator==(const RaceScreenState&) const = default;
 };
 
 struct NamesScreenState {
     bool confirmed = false;  // "Change Player Names" / "Change It!" once used
+    bool operator==(const NamesScreenState&) const = default;
 };
 
 struct DifficultyScreenState {
@@ -82,11 +90,13 @@ struct DifficultyScreenState {
     bool nameVisible = true;      // "You will be playing:" and the name
     bool timerArmed = false;      // the name draw
     bool continueEnabled = false;
+    bool operator==(const DifficultyScreenState&) const = default;
 };
 
 struct CourseScreenState {
     std::string course = "Chepstow";
     bool timerArmed = false;
+    bool operator==(const CourseScreenState&) const = default;
 };
 
 inline constexpr const char* kCalcChoiceReset = "Computer will bet on Horse number:";
@@ -100,6 +110,7 @@ struct CalcScreenState {
     std::string coin;                 // the medium level's coin, 1..10
     bool continueEnabled = false;
     bool timer1 = false, timer2 = false, timer3 = false;  // horse, stake, hard horse
+    bool operator==(const CalcScreenState&) const = default;
 };
 
 struct GameState {
@@ -119,6 +130,7 @@ struct GameState {
     CalcScreenState calc;
 
     GameState();
+    bool operator==(const GameState&) const = default;  // whole records, as tests compare them
 };
 
 // The horses, always in this order.

@@ -66,6 +66,7 @@ void finishRace(GameState& state, int horse)
     race.nextEnabled = true;
     race.pauseVisible = false;
     settleRace(state, horse);
+    race.results = weekResults(state, horse);
 }
 
 namespace {
@@ -97,8 +98,45 @@ void settleRace(GameState& state, int horse)
         settleLine(state.computerRecord, horse, odds);
 }
 
+namespace {
+
+// "Ann won £120, now £170", "Bob lost £40, now £0 and has run out of
+// money", "Cy bet nothing, still £50".
+std::string resultLine(const std::string& who, const BetLine& line, int horse, int odds, const std::string& sign)
+{
+    const double stake = readNumber(line.stake).value_or(0.0);
+    if (!(stake > 0))
+        return who + " bet nothing, still " + sign + line.after;
+    const bool won = line.horse == std::to_string(horse);
+    return who + (won ? " won " : " lost ") + sign + writeNumber(won ? stake * odds : stake) + ", now " + sign +
+           line.after + (line.after == "0" ? " and has run out of money" : "");
+}
+
+}  // namespace
+
+std::string weekResults(const GameState& state, int horse)
+{
+    const int odds = state.odds[horse - 1];
+    std::string text;
+    auto add = [&text](const std::string& sentence) { text += (text.empty() ? "" : " ") + sentence + "."; };
+    for (int i = 0; i < kSlotCount; ++i) {
+        // Slots nobody plays, and players already out before this week, had nothing on the race.
+        if (!state.players[i].nameBoxEnabled || state.record[i].before == "0")
+            continue;
+        const std::string& name = state.players[i].name;
+        add(resultLine(name.empty() ? "Player " + std::to_string(i + 1) : name, state.record[i], horse, odds,
+                       state.currency));
+    }
+    if (state.computer.takesPart && !state.computer.outOfMoney)
+        add(resultLine(state.computer.name, state.computerRecord, horse, odds, state.currency));
+    return text;
+}
+
 bool nextWeek(GameState& state, Random& random)
 {
+    // The first control of the betting screen tells what happened.
+    state.betting.news = state.race.results;
+    state.race.results.clear();
     if (state.computerRecord.after == "0") {
         state.computer.outOfMoney = true;
         state.computer.moneyLineVisible = false;

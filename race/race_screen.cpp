@@ -41,12 +41,16 @@ protected:
     }
 };
 
-void paintGreen(QLabel* label)
+// The grass is green whatever the colour scheme, so what lies on it is
+// black whatever the scheme too: a themed light text would be lost on it.
+void paintOnGrass(QWidget* widget, const QColor& background = kTrackGreen)
 {
-    label->setAutoFillBackground(true);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::Window, kTrackGreen);
-    label->setPalette(palette);
+    widget->setAutoFillBackground(true);
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, background);
+    palette.setColor(QPalette::WindowText, Qt::black);
+    widget->setPalette(palette);
+    widget->setBackgroundRole(QPalette::Window);
 }
 
 }  // namespace
@@ -68,14 +72,14 @@ RaceScreen::RaceScreen(Screens& screens)
         Label1[i] = makeLabel(this, QStringLiteral("Label1(%1)").arg(i), QString(86, QLatin1Char('=')), 120,
                               kRailTops[i], 8055, 135);
         Label1[i]->setWordWrap(false);
-        paintGreen(Label1[i]);
+        paintOnGrass(Label1[i]);
         markDecoration(Label1[i]);
     }
     for (int horse = 1; horse <= kHorseCount; ++horse) {
         Horse& h = horses_[horse - 1];
         h.lane = makeLabel(this, QStringLiteral("Label%1").arg(horse + 1), QString::number(horse), 120,
                            kLaneNumberTop + kLaneSpacing * (horse - 1), 135, 255);
-        paintGreen(h.lane);
+        paintOnGrass(h.lane);
     }
     for (int horse = 1; horse <= kHorseCount; ++horse) {
         Horse& h = horses_[horse - 1];
@@ -87,6 +91,7 @@ RaceScreen::RaceScreen(Screens& screens)
         connect(h.timer, &QTimer::timeout, this, [this, horse] { TimerTick(horse); });
     }
     Line1 = makeLine(this, QStringLiteral("Line1"), 0, 6000, 8160, 6000);
+    paintOnGrass(Line1, Qt::black);  // it runs along the bottom of the grass
 
     Command2 = makeButton(this, QStringLiteral("Command2"), QStringLiteral("__==--GO TO THE NEXT WEEK--==__"), 120,
                           6120, 7935, 735);
@@ -131,9 +136,11 @@ void RaceScreen::showRecord()
     const RaceScreenState& race = state_.race;
     for (int horse = 1; horse <= kHorseCount; ++horse)
         placeHorse(horse);
-    // Focus goes to NEXT WEEK when the race ends: it carries the winner,
-    // written before the focus arrives so that it is read with it.
-    Command2->setAccessibleDescription(fromUtf8(race.status));
+    // Focus goes to NEXT WEEK when the race ends: it carries the winner and
+    // what everyone won or lost, written before the focus arrives so that
+    // it is read with it.
+    Command2->setAccessibleDescription(
+        fromUtf8(race.results.empty() ? race.status : race.status + " " + race.results));
     // GO! covers PAUSE, and both cover NEXT WEEK; only the top one is shown.
     showStack({{Command1, race.goVisible, race.goEnabled},
                {Command3, race.pauseVisible, race.pauseEnabled},

@@ -301,7 +301,7 @@ void ScreensTest::valuesAreReadWithTheirMeaning()
         {ingame, "Command2", "Go to the next week"}, {ingame, "Image5", "Horse 5 (BLUE)"}};
     for (const auto& [id, name, spokenAs] : names)
         QCOMPARE(spoken(g.at(id, name)), spokenAs);
-    QCOMPARE(described(g.at(betit, "Option23")), QString("Odds 1 - 1"));  // player 4, horse 2
+    QCOMPARE(described(g.at(betit, "Option23")), QString("Odds 1 to 1"));  // player 4, horse 2
     QCOMPARE(described(g.at(racecourse, "Command1")), QString("Today's Race will be at: QX Stadium"));
     QCOMPARE(spoken(g.at(ingame, "StatusBar1")->findChild<QLabel*>()), QString("Status:- Game Paused"));
     for (QWidget* decoration : {g.at(ingame, "Label1(3)"), g.at(horsehistory, "Line6")})  // read as nothing
@@ -345,7 +345,7 @@ void ScreensTest::wholeGameByKeysAlone()
     // One stop per panel, on its chosen horse; the covered RACE! is no stop.
     QCOMPARE(tabChain(), (QStringList{"Option1", "Text1", "Option12", "Text2", "Command2"}));
     keys({Qt::Key_Down, Qt::Key_Down, Qt::Key_Down});  // horse 4
-    QCOMPARE(described(g.at(betit, "Option4")), QString("Odds 1 - 1"));
+    QCOMPARE(described(g.at(betit, "Option4")), QString("Odds 1 to 1"));
     press(Qt::Key_Tab);
     type("10");
     keys({Qt::Key_Tab, Qt::Key_Down, Qt::Key_Tab});  // horse 2
@@ -385,11 +385,15 @@ void ScreensTest::wholeGameByKeysAlone()
         QVERIFY(tick == 57 || g.at(ingame, "Image4")->x() == tw(240 + 120 * tick));
     }
     QCOMPARE(tabChain(), QStringList{"Command2"});
-    QCOMPARE(heard, QString("Horse 4 (GREEN) Has Won!"));
+    const QString results("Ann won \u00a310, now \u00a360. Bob lost \u00a35, now \u00a345. Pompadoodle lost \u00a350, "
+                          "now \u00a30 and has run out of money.");
+    QCOMPARE(heard, "Horse 4 (GREEN) Has Won! " + results);
     g.random.pushOdds({2, 3, 4, 1, 5, 6});
     press(Qt::Key_Return);
 
     QVERIFY(active(g, betit));
+    QCOMPARE(heard, results + " Odds 2 to 1");  // told once, by the first control focused
+    QCOMPARE(described(g.at(betit, "Text2")), QString("Money available: \u00a345"));
     QCOMPARE(spoken(g.at(betit, "Label5")), QString("Player 1 money available: \u00a360"));  // 50 + 10 x 1
     press(Qt::Key_H, Qt::ControlModifier);
     QVERIFY(active(g, horsehistory));
@@ -397,6 +401,7 @@ void ScreensTest::wholeGameByKeysAlone()
     QCOMPARE(spoken(g.at(horsehistory, "win4")), QString("Furlox 4 wins: 1"));
     press(Qt::Key_Escape);
     QVERIFY(active(g, betit));
+    QCOMPARE(heard, QString("Odds 2 to 1"));
     press(Qt::Key_C, Qt::ControlModifier);
     QVERIFY(active(g, currencyed));
     QCOMPARE(tabChain(), (QStringList{"Option1", "Command1"}));
