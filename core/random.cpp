@@ -25,7 +25,14 @@ int drawWhole(Random& random, int n)
     return static_cast<int>(std::floor(random.next() * n + 1));
 }
 
-SeededRandom::SeededRandom(std::uint64_t seed) { reseed(seed); }
+SeededRandom::SeededRandom(std::uint64_t seed)
+    : clock_([] {
+          const auto now = std::chrono::steady_clock::now().time_since_epoch();
+          return static_cast<std::uint64_t>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count());
+      })
+{
+    reseed(seed);
+}
 
 void SeededRandom::reseed(std::uint64_t seed)
 {
@@ -65,14 +72,8 @@ void SeededRandom::mix(std::uint64_t value)
 
 void SeededRandom::reseedFromClock()
 {
-    if (!clockMixing_)
-        return;
-    if (clock_) {
+    if (clockMixing_)
         mix(clock_());
-        return;
-    }
-    const auto now = std::chrono::steady_clock::now().time_since_epoch();
-    mix(static_cast<std::uint64_t>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
 }
 
 }  // namespace furlox

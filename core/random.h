@@ -32,8 +32,8 @@ public:
     void reseed(std::uint64_t seed);
     // Tests that want a fixed sequence turn the clock off: reseeds then change nothing.
     void setClockMixing(bool on) { clockMixing_ = on; }
-    // The clock that reseeds read, in nanoseconds; the steady clock unless
-    // a test supplies its own.
+    // The clock that reseeds read, in nanoseconds: the steady clock, or a
+    // test's own.
     void setClock(std::function<std::uint64_t()> clock) { clock_ = std::move(clock); }
 
 private:

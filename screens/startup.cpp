@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QTimer>
 #include <chrono>
+#include <cstdlib>
 
 #include "core/game_state.h"
 #include "core/random.h"
@@ -71,8 +72,23 @@ void afterFirstFrame(QWidget& window, QTimer* deadline, std::function<void()> th
     new FirstFrameWatch(window, deadline, std::move(then));
 }
 
+std::string preferredPlatform(const std::function<std::string(const char*)>& env)
+{
+    const bool wayland = !env("WAYLAND_DISPLAY").empty() || env("XDG_SESSION_TYPE") == "wayland";
+    if (!env("QT_QPA_PLATFORM").empty() || !wayland || env("DISPLAY").empty())
+        return {};
+    return "xcb;wayland";
+}
+
 int runGame(int argc, char** argv, const std::function<void(QWidget& splash)>& onFirstFrame)
 {
+    // Qt reads the platform when the application is made.
+    const std::string platform = preferredPlatform([](const char* name) {
+        const char* value = std::getenv(name);
+        return std::string(value ? value : "");
+    });
+    if (!platform.empty())
+        qputenv("QT_QPA_PLATFORM", platform.c_str());
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Furlox"));
     QApplication::setApplicationVersion(QStringLiteral("3.1"));

@@ -5,6 +5,7 @@
 // first frame. The game itself reads no environment variable, option or
 // file of its own.
 #include <functional>
+#include <string>
 
 class QTimer;
 class QWidget;
@@ -16,6 +17,15 @@ namespace furlox {
 // frame (should it never paint, as it ends), from the running event loop,
 // so it may end the game, and before the rest of the game is loaded.
 int runGame(int argc, char** argv, const std::function<void(QWidget& splash)>& onFirstFrame = {});
+
+// The windowing platform the game asks Qt for, given the environment
+// (`env` returns "" for a variable that is not set); "" leaves Qt its own
+// choice. In a Wayland session with an X server beside it (XWayland), the
+// game runs through X, where the window manager honours its title bars
+// without close, minimise or maximise buttons and lets it centre its
+// windows; Wayland itself stays the fallback should X fail. With no X
+// server, and whenever the user has chosen a platform, Qt's choice stands.
+std::string preferredPlatform(const std::function<std::string(const char*)>& env);
 
 // Calls `then` once, from the running event loop, right after `window` has
 // painted its first frame; or, if it has not painted by the time `deadline`

@@ -11,6 +11,7 @@
 #include <cmath>
 #include <algorithm>
 #include <numeric>
+#include <map>
 #include <set>
 
 #include "betting/betting_rules.h"
@@ -41,6 +42,44 @@ std::array<S, 6> texts(const Odds& odds)
 }
 
 double value(const std::string& text) { return readNumber(text).value_or(std::nan("")); }
+
+// A record in the middle of a game: every field away from its first value.
+GameState played()
+{
+    GameState s;
+    for (int i = 0; i < kSlotCount; ++i)
+        s.players[i] = {"P" + std::to_string(i), "T", false, false, "7", "3", 4};
+    s.computer = {true, false, "Wobblethorpe", "Wobblethorpe's money:", "9", false, "hard"};
+    s.odds = {9, 8, 7, 6, 5, 4};
+    s.record = {BetLine{"7", "3", "4", "0"}, {"7", "0", "1", "7"}, {"8", "1", "2", "9"}, {"6", "2", "3", "4"}};
+    s.computerRecord = {"9", "9", "2", "0"};
+    s.winCounts = {1, 2, 3, 4, 5, 6};
+    s.currency = "$";
+    s.betting = {true, false, false, "old news"};
+    s.race = {{3000, 3000, 3000, 3000, 3000, 7080}, true, true, 30, "x", false, false, false, false, "UNPAUSE GAME",
+              true, true, "Ann won $9, now $16."};
+    s.names.confirmed = true;
+    s.difficulty = {false, true, false, true, true};
+    s.course = {"Ascot", true};
+    s.calc = {{"9", "8", "7", "6", "5", "4"}, "Finished!", 3, "5", "7", true, true, true, true};
+    return s;
+}
+
+// Which parts of two records differ, for a failure message.
+QString differs(const GameState& a, const GameState& b)
+{
+    QStringList out;
+    const std::vector<std::pair<bool, const char*>> parts{
+        {a.players == b.players, "players"}, {a.computer == b.computer, "computer"}, {a.odds == b.odds, "odds"},
+        {a.record == b.record, "record"}, {a.computerRecord == b.computerRecord, "computerRecord"},
+        {a.winCounts == b.winCounts, "winCounts"}, {a.currency == b.currency, "currency"},
+        {a.betting == b.betting, "betting"}, {a.race == b.race, "race"}, {a.names == b.names, "names"},
+        {a.difficulty == b.difficulty, "difficulty"}, {a.course == b.course, "course"}, {a.calc == b.calc, "calc"}};
+    for (const auto& [same, what] : parts)
+        if (!same)
+            out << what;
+    return out.join(' ');
+}
 
 // A stake a player might type: mostly sensible, sometimes refused.
 std::string typedStake(double money, Random& random)
@@ -95,6 +134,13 @@ void RulesTest::chanceAndOdds()
     SeededRandom a(42), b(42);
     for (double v = a.next(), i = 0; i < 3; v = a.next(), ++i)
         QVERIFY(b.next() == v && v >= 0 && v < 1 && v == static_cast<float>(v));
+    // The whole-number draw at the edges of [0, 1).
+    for (int n : {1, 2, 6, 10, 14, 100}) {
+        ScriptedRandom edge;
+        edge.push(0.0);
+        edge.push(kTop);
+        QVERIFY(drawWhole(edge, n) == 1 && drawWhole(edge, n) == n);
+    }
     // Reseeds that read the same clock value still give different draws.
     a.setClock([] { return std::uint64_t{123456789}; });
     std::set<double> seen;
@@ -157,18 +203,23 @@ void RulesTest::setUp()
     QVERIFY(!s.difficulty.timerArmed && s.difficulty.continueEnabled && random.reseeds == 24);
     confirmOpponent(s);
     QCOMPARE(s.computer.heading + s.computer.level, S("Wobblethorpe's money:medium"));
-    // A new game starts the money, the computer and the history again, and
-    // keeps the odds, stakes, horses, names, speed and currency.
-    s.players[0] = {"Ann", "Ann", false, true, "7", "3", 4};
+    // A new game starts the money, the headings, the computer, the set-up
+    // screens and the history again, and keeps every other field.
+    s = played();
     s.computer.outOfMoney = true;
-    s.winCounts = {1, 2, 3, 4, 5, 6};
-    s.odds = {1, 2, 3, 4, 5, 6};
-    s.race.tickInterval = 30;
-    s.currency = "$";
+    GameState want = s;
     newGame(s);
-    QCOMPARE(s.players[0].money + s.players[0].stake + s.players[0].name + s.players[1].name, S("503Ann(NOT PLAYING)"));
-    QVERIFY(s.players[0].horse == 4 && !s.computer.takesPart && !s.computer.outOfMoney && s.winCounts == Odds{});
-    QVERIFY(s.odds == (Odds{1, 2, 3, 4, 5, 6}) && s.race.tickInterval == 30 && s.currency == "$");
+    for (int k = 0; k < kSlotCount; ++k) {
+        want.players[k].money = "50";
+        want.players[k].name = k ? kNotPlaying : "P0";
+    }
+    want.computer.takesPart = want.computer.outOfMoney = false;
+    want.computer.moneyShown = want.computerRecord.after = "50";
+    want.computer.moneyLineVisible = want.betting.raceButton1Visible = want.difficulty.levelButtonsEnabled = true;
+    want.difficulty.tall = want.difficulty.timerArmed = want.difficulty.continueEnabled = want.names.confirmed = false;
+    want.winCounts = {};
+    want.betting.news.clear();
+    QVERIFY2(s == want, qPrintable(differs(s, want)));
 }
 
 void RulesTest::stakes()
@@ -275,18 +326,42 @@ void RulesTest::settlementAndNextWeek()
     QCOMPARE(r[0].after + "|" + r[1].after + "|" + r[2].after + "|" + r[3].after + "|" + s.computerRecord.after,
              S("170|0|50|0|50"));
     QVERIFY(s.players[0].canBet && !s.players[1].canBet && s.players[2].canBet && !s.players[3].canBet);
-    // Next week: the track, the pause button and a broke computer.
-    s.computer.takesPart = true;
-    s.computerRecord.after = "0";
-    s.race = {{3000, 3000, 3000, 3000, 3000, 3000}, true, true, 100, "x", false, false, true, false, "UNPAUSE GAME"};
+    // What a screen reader hears of it: everyone who bet (not the empty
+    // slot nor the player out before the week), and the computer while it bets.
+    choosePlayerCount(s, 4, true);
+    for (int k = 0; k < 4; ++k)
+        s.players[k].name = std::array{"Ann", "", "Cy", "Dee"}[k];
+    s.record = {BetLine{"50", "10", "3", "170"}, {"40", "40", "2", "0"}, {"0", "0", "3", "0"}, {"50", "0", "3", "50"}};
+    s.computer.name = "Pompadoodle";
+    s.computerRecord = {"50", "5.5", "3", "116"};
+    s.currency = "$";
+    QCOMPARE(weekResults(s, 3), S("Ann won $120, now $170. Player 2 lost $40, now $0 and has run out of money. "
+                                  "Dee bet nothing, still $50. Pompadoodle won $66, now $116."));
+    s.computer.outOfMoney = true;
+    s.players[3].nameBoxEnabled = false;
+    QCOMPARE(weekResults(s, 3), S("Ann won $120, now $170. Player 2 lost $40, now $0 and has run out of money."));
+    // Next week: the money carried over, new odds, the track, the pause
+    // button, a broke computer marked out, the results passed on to the
+    // betting screen; nothing else changes.
+    s = played();
+    s.players[1].canBet = true;
+    GameState want = s;
     ScriptedRandom random;
-    random.pushOdds({9, 8, 7, 6, 5, 4});
-    QVERIFY(!furlox::nextWeek(s, random));
-    QVERIFY(s.computer.outOfMoney && !s.computer.moneyLineVisible && s.odds == (Odds{9, 8, 7, 6, 5, 4}));
-    QVERIFY(s.race.positions == (Odds{240, 240, 240, 240, 240, 240}) && !s.race.timersOn && !s.race.paused);
-    QVERIFY(s.race.goVisible && s.race.goEnabled && s.race.pauseEnabled && s.race.pauseCaption == "PAUSE GAME");
+    random.pushOdds({2, 3, 4, 1, 5, 6});
+    QVERIFY(!furlox::nextWeek(s, random));  // a slot can still bet
+    want.computer.outOfMoney = true;
+    want.computer.moneyLineVisible = false;
+    want.computer.moneyShown = "0";
+    for (int k = 0; k < kSlotCount; ++k)
+        want.players[k] = {want.players[k].name, "T", k == 1, false, want.record[k].after, "0", 1};
+    want.odds = {2, 3, 4, 1, 5, 6};
+    want.betting.raceButtonsEnabled = true;
+    want.betting.news = "Ann won $9, now $16.";
+    want.race = {{240, 240, 240, 240, 240, 240}, false, false, 30, "Status:- Getting Ready For Start", true, true,
+                 false, true, "PAUSE GAME", true, false, ""};
+    QVERIFY2(s == want, qPrintable(differs(s, want)));
     // The game ends when no slot can bet, whatever the computer holds; out stays out.
-    s.players[0].canBet = s.players[2].canBet = false;
+    s.players[1].canBet = false;
     s.computerRecord.after = "900";
     QVERIFY(furlox::nextWeek(s, random) && s.computer.outOfMoney);
 }
@@ -461,6 +536,19 @@ void RulesTest::soak()
 // are loaded, and every screen after it still gets both.
 void RulesTest::startup()
 {
+    // The platform: X beside Wayland when there is one; otherwise, or when
+    // the user chose one, Qt's own choice.
+    const std::vector<std::pair<std::map<std::string, std::string>, S>> environments{
+        {{{"WAYLAND_DISPLAY", "wayland-0"}, {"DISPLAY", ":0"}}, "xcb;wayland"},
+        {{{"XDG_SESSION_TYPE", "wayland"}, {"DISPLAY", ":1"}}, "xcb;wayland"},
+        {{{"WAYLAND_DISPLAY", "wayland-0"}, {"XDG_SESSION_TYPE", "wayland"}}, ""},
+        {{{"DISPLAY", ":0"}, {"XDG_SESSION_TYPE", "x11"}}, ""},
+        {{{"WAYLAND_DISPLAY", "wayland-0"}, {"DISPLAY", ":0"}, {"QT_QPA_PLATFORM", "wayland"}}, ""}};
+    for (const auto& [env, platform] : environments)
+        QCOMPARE(preferredPlatform([&env = env](const char* name) {
+                     return env.count(name) ? env.at(name) : S();
+                 }),
+                 platform);
     int argc = 1;
     char name[] = "test_rules", *argv[] = {name, nullptr};
     QStringList seen, wrongFonts;
