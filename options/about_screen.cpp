@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPalette>
 #include <QPushButton>
+#include <QStyle>
 
 #include "screens/look.h"
 #include "screens/screens.h"
@@ -47,6 +48,19 @@ AboutScreen::AboutScreen(Screens& screens)
     : Screen(screens, ScreenId::aboutgame, QStringLiteral("About"), 4605, 4890)
 {
     setWindowIcon(QIcon(QStringLiteral(":/about.png")));
+    // Its blue and red lines were drawn for a light window: on a dark
+    // colour scheme they would all but vanish. The box keeps the style's
+    // light colours, background and text together, whatever the scheme.
+    const QPalette light = style()->standardPalette();
+    QPalette fixed;
+    for (int group = 0; group < QPalette::NColorGroups; ++group)
+        for (int role = 0; role < QPalette::NColorRoles; ++role) {
+            const auto g = QPalette::ColorGroup(group);
+            const auto r = QPalette::ColorRole(role);
+            if (r != QPalette::NoRole)
+                fixed.setColor(g, r, light.color(g, r));  // each role set, so none follows the scheme
+        }
+    setPalette(fixed);
     for (const Line& line : kLines) {
         QLabel* label = makeLabel(this, QStringLiteral("Label%1").arg(line.number), QString::fromLatin1(line.text),
                                   120, line.top, line.width, line.height);

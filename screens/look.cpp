@@ -186,10 +186,10 @@ QFrame* makeLine(QWidget* parent, const QString& name, int x1, int y1, int x2, i
     const int width = std::max(1, tw(std::abs(x2 - x1)));
     const int height = std::max(1, tw(std::abs(y2 - y1)));
     line->setGeometry(left, top, width, height);
+    // Drawn in the text colour: black on the usual light window, light on
+    // a dark colour scheme, always seen against its background.
     line->setAutoFillBackground(true);
-    QPalette palette = line->palette();
-    palette.setColor(QPalette::Window, Qt::black);
-    line->setPalette(palette);
+    line->setBackgroundRole(QPalette::WindowText);
     markDecoration(line);
     return line;
 }
