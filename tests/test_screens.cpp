@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <cmath>
 
 #include "screens/look.h"
 #include "setup/setup_rules.h"
@@ -55,6 +56,7 @@ private slots:
     void valuesAreReadWithTheirMeaning();
     void wholeGameByKeysAlone();
     void anyTextInAnyBox();
+    void readableInADarkScheme();
 };
 
 void ScreensTest::windowsAndTimers()
@@ -461,6 +463,71 @@ void ScreensTest::anyTextInAnyBox()
         g.click(betit, "Command1");
         QCOMPARE(g.visible().join("") + QString::fromStdString(g.state.record[0].stake), QString("racecourse10"));
     }
+}
+
+namespace {
+
+// WCAG's contrast ratio of two colours, 1 to 21.
+double contrast(QColor a, QColor b)
+{
+    auto luminance = [](QColor c) {
+        auto linear = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// In a picture of a control, the contrast of its most common colour (what
+// lies behind the text) with the colour that stands out most from it.
+double textContrast(const QImage& image)
+{
+    QHash<QRgb, int> counts;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            ++counts[image.pixel(x, y)];
+    const QRgb background = std::max_element(counts.keyValueBegin(), counts.keyValueEnd(),
+                                             [](auto a, auto b) { return a.second < b.second; })->first;
+    double best = 1;
+    for (auto it = counts.keyBegin(); it != counts.keyEnd(); ++it)
+        best = std::max(best, contrast(QColor(*it), QColor(background)));
+    return best;
+}
+
+}  // namespace
+
+void ScreensTest::readableInADarkScheme()
+{
+    // A scheme like KDE's Breeze Dark: light text on dark grey. Every text
+    // the game shows, and every line it draws, still stands out from what
+    // lies behind it (3:1 at least, as for the design's red on light grey).
+    const QPalette light = QApplication::palette();
+    const QColor text(239, 240, 241), window(49, 54, 59);
+    QApplication::setPalette(QPalette(text, window, window.lighter(), window.darker(), window, text, Qt::white,
+                                      QColor(35, 38, 41), window));
+    Game g;
+    QStringList faint;
+    for (const ScreenEntry& entry : screenTable()) {
+        Screen& screen = g.screens.get(entry.id);
+        g.screens.show(screen);
+        const QImage whole = screen.grab().toImage();
+        for (QWidget* w : screen.findChildren<QWidget*>()) {
+            auto* frame = qobject_cast<QGroupBox*>(w);
+            if (!w->isVisibleTo(&screen) || !w->isEnabled())
+                continue;
+            const QPoint at = w->mapTo(&screen, QPoint());
+            double seen = 21;
+            if (w->objectName().startsWith("Line"))  // a line against the pixels above it
+                seen = contrast(whole.pixel(at), whole.pixel(at.x(), std::max(0, at.y() - 1)));
+            else if (!w->property(frame ? "title" : "text").toString().isEmpty())
+                seen = textContrast(w->grab(frame ? QRect(0, 0, w->width(), w->fontMetrics().height()) : w->rect()).toImage());
+            if (seen < 3)
+                faint << entry.name + QString(".") + w->objectName();
+        }
+        g.screens.hide(screen);
+    }
+    QApplication::setPalette(light);
+    QVERIFY2(faint.isEmpty(), qPrintable(faint.join(' ')));
 }
 
 QTEST_MAIN(ScreensTest)
