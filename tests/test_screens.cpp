@@ -78,9 +78,10 @@ void ScreensTest::windowsAndTimers()
         QWidget* client = screen.findChild<QWidget*>("client", Qt::FindDirectChildrenOnly);
         QCOMPARE(screen.objectName() + ":" + screen.windowTitle(), screenTable()[i].name + QString(":") + caption);
         QCOMPARE((client ? client : &screen)->size(), QSize(tw(size.width()), tw(size.height())));
-        const Qt::WindowFlags flags = screen.windowFlags();
-        QVERIFY(!(flags & (Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
-        QVERIFY(screen.minimumSize() == screen.maximumSize() && bool(flags & Qt::FramelessWindowHint) == !i);
+        // A title bar and nothing else on it: no system menu, close, minimise or maximise.
+        QCOMPARE(screen.windowFlags(), i ? Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                                         : Qt::SplashScreen | Qt::FramelessWindowHint);
+        QVERIFY(screen.minimumSize() == screen.maximumSize());
         g.screens.show(screen);
         QVERIFY(!screen.close() && screen.isVisible());  // the window manager's close is ignored
     }
@@ -181,8 +182,11 @@ void ScreensTest::setUpScreensChangeAsTheyAreUsed()
     QVERIFY(g.at(computerdifficulty, "Command4")->isEnabled() && !g.at(computerdifficulty, "Command1")->isEnabled());
     QVERIFY(g.at<QCheckBox>(selectpl, "Check1")->isChecked());  // kept between games
     QCOMPARE(g.text(plname, "Text2"), QString("Tom & Jerry"));  // names are kept too
+    g.click(selectpl, "Command1");  // the short window again: the last name is below its edge
+    QVERIFY(showing(g.at(computerdifficulty, "Command2")) && !showing(g.at(computerdifficulty, "Label4")));
+    QVERIFY(!showing(g.at(computerdifficulty, "Label3")) && !showing(g.at(computerdifficulty, "Command1")));
     QCOMPARE(g.handovers.join(' '), QString("+title +selectpl -title +computerdifficulty -selectpl -computerdifficulty "
-                                            "+plname +betit -plname +plname -betit +betit -plname -betit +selectpl"));
+                                            "+plname +betit -plname +plname -betit +betit -plname -betit +selectpl +computerdifficulty -selectpl"));
 }
 
 void ScreensTest::menuShortcutsWorkFromAStakeBox()
@@ -254,6 +258,10 @@ void ScreensTest::keypadCurrencyAndAbout()
     g.click(gspeed, "Command1");
     QCOMPARE(g.messages, QStringList{"Please Enter A Number Between 30-1000"});
     QCOMPARE(g.text(gspeed, "Text1") + g.visible().join(""), QString("1005gspeed"));
+    g.click(gspeed, "Command12");
+    for (int key = 2; key <= 11; ++key)  // each key types its own digit
+        g.click(gspeed, QString("Command%1").arg(key));
+    QCOMPARE(g.text(gspeed, "Text1"), QString("1234567890"));
     for (const char* key : {"Command12", "Command4", "Command11", "Command1"})  // Clear, 3, 0, Apply
         g.click(gspeed, key);
     QCOMPARE(g.visible().join("") + QString::number(g.state.race.tickInterval), QString("betit30"));
@@ -343,10 +351,12 @@ void ScreensTest::wholeGameByKeysAlone()
     press(Qt::Key_Return);  // Enter in a name box confirms
 
     QVERIFY(active(g, betit));
-    QCOMPARE(g.at<QGroupBox>(betit, "Frame1(1)")->title(), QString("Bob"));
+    QCOMPARE(g.at<QGroupBox>(betit, "Frame1(0)")->title() + g.at<QGroupBox>(betit, "Frame1(1)")->title(),
+             QString("AnnBob"));
     // One stop per panel, on its chosen horse; the covered RACE! is no stop.
     QCOMPARE(tabChain(), (QStringList{"Option1", "Text1", "Option12", "Text2", "Command2"}));
-    keys({Qt::Key_Down, Qt::Key_Down, Qt::Key_Down});  // horse 4
+    keys({Qt::Key_Down, Qt::Key_Down, Qt::Key_Down});  // horse 4, now the panel's stop
+    QCOMPARE(tabChain(), (QStringList{"Option4", "Text1", "Option12", "Text2", "Command2"}));
     QCOMPARE(described(g.at(betit, "Option4")), QString("Odds 1 to 1"));
     press(Qt::Key_Tab);
     type("10");
@@ -369,7 +379,8 @@ void ScreensTest::wholeGameByKeysAlone()
     press(Qt::Key_Return);
     QVERIFY(active(g, racecourse));
     QCOMPARE(tabChain(), QStringList{"Command1"});
-    press(Qt::Key_Return);
+    press(Qt::Key_Return);  // before the draw: no draw is made for this showing
+    QVERIFY(!g.fire(racecourse, "Timer1") && g.text(racecourse, "Label2") == "Chepstow");
     QVERIFY(active(g, ingame));
     QCOMPARE(tabChain(), QStringList{"Command1"});  // PAUSE and NEXT WEEK lie under GO!
     press(Qt::Key_Return);
@@ -404,6 +415,19 @@ void ScreensTest::wholeGameByKeysAlone()
     press(Qt::Key_Escape);
     QVERIFY(active(g, betit));
     QCOMPARE(heard, QString("Odds 2 to 1"));
+    // The computer is out: only the notice is seen, not its heading, sign or money.
+    QVERIFY(showing(g.at(betit, "Label33")) && !showing(g.at(betit, "Label30")));
+    QVERIFY(!showing(g.at(betit, "Label31")) && !showing(g.at(betit, "Label32")));
+    press(Qt::Key_Z, Qt::ControlModifier);
+    QVERIFY(active(g, gspeed) && focused() == "Text1");
+    type("40");  // the speed shown was selected: typing replaces it
+    press(Qt::Key_Return);  // Enter in the field applies
+    QVERIFY(active(g, betit) && g.state.race.tickInterval == 40);
+    press(Qt::Key_A, Qt::ControlModifier);
+    QVERIFY(active(g, aboutgame));
+    QCOMPARE(tabChain(), QStringList{"Command1"});
+    press(Qt::Key_Escape);
+    QVERIFY(active(g, betit));
     press(Qt::Key_C, Qt::ControlModifier);
     QVERIFY(active(g, currencyed));
     QCOMPARE(tabChain(), (QStringList{"Option1", "Command1"}));
@@ -419,11 +443,13 @@ void ScreensTest::wholeGameByKeysAlone()
     press(Qt::Key_Return);
     QVERIFY(active(g, ingame));
     QVERIFY(tabChain() == QStringList{"Command1"} && !g.at(ingame, "Command2")->isEnabled());  // NEXT WEEK under GO!
+    QVERIFY(!showing(g.at(ingame, "Command2")) && !showing(g.at(ingame, "Command3")));
     press(Qt::Key_Space);
     QCOMPARE(tabChain(), QStringList{"Command3"});  // PAUSE over NEXT WEEK
     for (int tick = 0; tick < 57; ++tick)
         QVERIFY(g.fire(ingame, "Timer4"));
-    press(Qt::Key_Return);
+    g.screens.show(betit);  // even with the betting screen up, the game over leaves itself alone
+    QTest::keyClick(g.at(ingame, "Command2"), Qt::Key_Return);
     QVERIFY(active(g, gameover));
     QCOMPARE(tabChain(), QStringList{"Command1"});
     press(Qt::Key_Return);
@@ -433,8 +459,9 @@ void ScreensTest::wholeGameByKeysAlone()
     QCOMPARE(g.handovers.join(' '),
              QString("+title +selectpl -title +computerdifficulty -selectpl -computerdifficulty +plname +betit -plname "
                      "+computercalculation -betit -computercalculation +racecourse -racecourse +ingame -ingame +betit "
-                     "+horsehistory -betit -horsehistory +betit +currencyed -betit +betit -currencyed +racecourse -betit "
-                     "-racecourse +ingame -ingame +gameover -gameover"));
+                     "+horsehistory -betit -horsehistory +betit +gspeed -betit -gspeed +betit +aboutgame -betit -aboutgame "
+                     "+betit +currencyed -betit +betit -currencyed +racecourse -betit "
+                     "-racecourse +ingame +betit -ingame -betit +gameover -gameover"));
 }
 
 void ScreensTest::anyTextInAnyBox()
