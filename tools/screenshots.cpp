@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Renders every screen of the game, in the states worth seeing, to PNG
-// files: furlox-screenshots [output-dir] [--scale 2]. Runs offscreen, so
+// files: furlox-screenshots [output-dir] [--scale 2] [--dark]. Runs offscreen, so
 // it needs no display. Each picture gets a plain title bar with the
 // window's caption so captions can be checked too.
 #include <QApplication>
@@ -102,15 +102,24 @@ void runRace(GameState& state, StagedRandom& random, int favourite)
 int main(int argc, char* argv[])
 {
     QString dir = QStringLiteral("docs/screenshots");
+    bool dark = false;
     for (int i = 1; i < argc; ++i) {
         const QString arg = QString::fromLocal8Bit(argv[i]);
         if (arg == QLatin1String("--scale") && i + 1 < argc)
             qputenv("QT_SCALE_FACTOR", argv[++i]);
+        else if (arg == QLatin1String("--dark"))
+            dark = true;
         else
             dir = arg;
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    if (dark) {
+        // The colours of KDE's Breeze Dark, as a desktop's theme would set them.
+        const QColor text(239, 240, 241), window(49, 54, 59);
+        QApplication::setPalette(QPalette(text, window, window.lighter(), window.darker(), window, text, Qt::white,
+                                          QColor(35, 38, 41), window));
+    }
     installGameFonts();
     QDir().mkpath(dir);
     g_dir = dir;
