@@ -95,6 +95,13 @@ void ScreensTest::windowsAndTimers()
         QVERIFY2(timer->interval() == interval && (timer->timerType() == Qt::PreciseTimer) == precise, name);
         QCOMPARE(timer->isActive(), id == title);
     }
+    // Arming a timer that runs changes nothing: its next tick stays due when it was.
+    g.state.calc.timer1 = true;
+    g.screens.refreshAll();
+    auto* slow = g.at<QTimer>(computercalculation, "Timer1");
+    QVERIFY(QTest::qWaitFor([slow] { return slow->remainingTime() < 2400; }));
+    g.screens.refreshAll();
+    QVERIFY(slow->isActive() && slow->remainingTime() < 2410);
     g.state.race.tickInterval = 30;  // a new speed reaches every idle horse timer
     g.screens.refreshAll();
     for (int horse = 1; horse <= 6; ++horse)
