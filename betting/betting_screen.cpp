@@ -69,6 +69,9 @@ const BettingScreen::MenuItem BettingScreen::kMenuItems[]{
 BettingScreen::BettingScreen(Screens& screens)
     : Screen(screens, ScreenId::betit, QStringLiteral("Place Your Bets"), kClientWidth, kClientHeight)
 {
+    // The game's main window: a screen reader reads its caption when it
+    // opens, not all its seventy labels as it would a dialog's.
+    setWindowRole(QAccessible::Window);
     buildMenu();
     // The menu bar sits above the client area, as on any menu window.
     auto* area = new QWidget(this);

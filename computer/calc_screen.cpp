@@ -28,6 +28,7 @@ CalcScreen::CalcScreen(Screens& screens)
     // Sign and stake lie over the end of Label3's caption.
     Label5 = makeLabel(this, QStringLiteral("Label5"), QStringLiteral("\u00a3"), 1440, 1320, 135, 255);
     Label6 = makeLabel(this, QStringLiteral("Label6"), QString(), 1560, 1320, 1575, 255);
+    Label3->setBuddy(Label6);  // its caption is said with the stake, not again on its own
     Command1 = makeButton(this, QStringLiteral("Command1"), QStringLiteral("Continue..."), 120, 1680, 3015, 495);
     Command1->setEnabled(false);
 

@@ -22,6 +22,9 @@ struct Line {
     const char* text;
     int top, width, height;
     bool red;
+    // A screen reader reads out lines of three words or more as the box
+    // opens; the bare addresses get a word of context.
+    const char* spoken = nullptr;
 };
 
 const std::array<Line, 11> kLines{{
@@ -30,7 +33,7 @@ const std::array<Line, 11> kLines{{
     {3, "Horses drawn and painted by the Furlox team", 600, 3615, 255, false},
     {10, "Tested by the Furlox stable hands", 840, 3375, 255, false},
     {4, "Questions, ideas or a bug to report? Write to us at:", 1200, 4335, 375, true},
-    {5, "furlox@example.org", 1440, 3855, 255, true},
+    {5, "furlox@example.org", 1440, 3855, 255, true, "E-mail address: furlox@example.org"},
     {6, "Updates and news of new releases are posted on the Furlox pages at www.example.org/furlox "
         "- look in now and then!",
      1800, 4335, 615, false},
@@ -39,7 +42,7 @@ const std::array<Line, 11> kLines{{
      2760, 4455, 615, false},
     {7, "Thanks for downloading", 3480, 3375, 255, true},
     {8, "The Furlox team", 3720, 3135, 255, true},
-    {9, "www.example.org/furlox", 3960, 3255, 255, true},
+    {9, "www.example.org/furlox", 3960, 3255, 255, true, "Web site: www.example.org/furlox"},
 }};
 
 }  // namespace
@@ -67,6 +70,8 @@ AboutScreen::AboutScreen(Screens& screens)
         QPalette palette = label->palette();
         palette.setColor(QPalette::WindowText, line.red ? kRed : kBlue);
         label->setPalette(palette);
+        if (line.spoken)
+            label->setAccessibleName(QString::fromLatin1(line.spoken));
     }
     Command1 = makeButton(this, QStringLiteral("Command1"), QStringLiteral("OK"), 1560, 4320, 1575, 495);
     connect(Command1, &QPushButton::clicked, this, &AboutScreen::Command1Click);

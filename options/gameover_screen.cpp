@@ -13,6 +13,8 @@ namespace furlox {
 GameOverScreen::GameOverScreen(Screens& screens)
     : Screen(screens, ScreenId::gameover, QStringLiteral("Game Over"), 2115, 1200)
 {
+    // An alert: its message is read out as it opens, short as it is.
+    setWindowRole(QAccessible::AlertMessage);
     setFont(displayFont(24));
     Label1 = makeLabel(this, QStringLiteral("Label1"), QStringLiteral("Game Over"), 120, 0, 1935, 615);
     // The display font it was drawn for is a tall, narrow face; squeeze our

@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "screens/look.h"
 
+#include "screens/text_box.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QCheckBox>
-#include <QFocusEvent>
 #include <QFile>
 #include <QFontDatabase>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QImageReader>
 #include <QLabel>
@@ -131,26 +133,6 @@ QPushButton* makeButton(QWidget* parent, const QString& name, const QString& tex
     return button;
 }
 
-namespace {
-
-// A box reached from the keyboard, or focused by the game (after a refused
-// stake, when its screen opens), selects its text, so typing replaces it
-// instead of adding to it. A click still places the cursor where it lands.
-class TextBox : public QLineEdit {
-public:
-    using QLineEdit::QLineEdit;
-
-protected:
-    void focusInEvent(QFocusEvent* event) override
-    {
-        QLineEdit::focusInEvent(event);
-        if (event->reason() != Qt::MouseFocusReason && event->reason() != Qt::PopupFocusReason)
-            selectAll();
-    }
-};
-
-}  // namespace
-
 QLineEdit* makeTextBox(QWidget* parent, const QString& name, const QString& text, int left, int top,
                        int width, int height, const QString& accessibleName)
 {
@@ -171,9 +153,81 @@ QCheckBox* makeCheckBox(QWidget* parent, const QString& name, const QString& tex
     return place(new QCheckBox(literalCaption(text), parent), name, left, top, width, height);
 }
 
+namespace {
+
+// A frame (a player's panel) as a screen reader gets it: named by its
+// caption, and with the caption as its text, so that a review of the screen
+// line by line reads it as the panel's heading; a frame without text is
+// passed over there. Unlike Qt's own, it does not say it labels each
+// control inside it, which made Orca repeat the name before every one.
+class AccessibleFrame : public QAccessibleWidget, public QAccessibleTextInterface {
+public:
+    explicit AccessibleFrame(QGroupBox* frame) : QAccessibleWidget(frame, QAccessible::Grouping) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Name ? caption() : QAccessibleWidget::text(t);
+    }
+    void* interface_cast(QAccessible::InterfaceType t) override
+    {
+        return t == QAccessible::TextInterface ? static_cast<QAccessibleTextInterface*>(this)
+                                               : QAccessibleWidget::interface_cast(t);
+    }
+    QString text(int startOffset, int endOffset) const override
+    {
+        return startOffset > endOffset ? QString() : caption().mid(startOffset, endOffset - startOffset);
+    }
+    int characterCount() const override { return int(caption().size()); }
+    // The caption stands on the frame's top edge, a little in from its left.
+    QRect characterRect(int offset) const override
+    {
+        const QString all = caption();
+        if (offset < 0 || offset >= all.size())
+            return {};
+        const QFontMetrics metrics(widget()->font());
+        const QPoint at(metrics.averageCharWidth() + metrics.horizontalAdvance(all.left(offset)), 0);
+        return {widget()->mapToGlobal(at), QSize(metrics.horizontalAdvance(all.at(offset)), metrics.height())};
+    }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    QString attributes(int, int* startOffset, int* endOffset) const override
+    {
+        *startOffset = 0;
+        *endOffset = characterCount();
+        return {};
+    }
+    void selection(int, int* startOffset, int* endOffset) const override { *startOffset = *endOffset = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    void scrollToSubstring(int, int) override {}
+
+private:
+    QString caption() const
+    {
+        QString shown = static_cast<QGroupBox*>(object())->title();
+        return shown.replace(QLatin1String("&&"), QLatin1String("&"));
+    }
+};
+
+QAccessibleInterface* frameFactory(const QString& className, QObject* object)
+{
+    auto* frame = className == QLatin1String("QGroupBox") ? qobject_cast<QGroupBox*>(object) : nullptr;
+    return frame ? new AccessibleFrame(frame) : nullptr;
+}
+
+}  // namespace
+
 QGroupBox* makeFrame(QWidget* parent, const QString& name, const QString& text, int left, int top,
                      int width, int height)
 {
+    static const bool installed = [] {
+        QAccessible::installFactory(frameFactory);
+        return true;
+    }();
+    (void)installed;
     return place(new QGroupBox(literalCaption(text), parent), name, left, top, width, height);
 }
 

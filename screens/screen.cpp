@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "screens/screen.h"
 
+#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QPushButton>
@@ -11,17 +12,51 @@
 
 namespace furlox {
 
+namespace {
+
+QAccessibleInterface* screenFactory(const QString&, QObject* object)
+{
+    auto* screen = qobject_cast<Screen*>(object);
+    return screen ? new QAccessibleWidget(screen, screen->windowRole()) : nullptr;
+}
+
+// Orca keeps what it learnt of a control while its window was hidden (not
+// showing), and Qt tells it only that the window is showing again, so the
+// values changed meanwhile stay out of its flat review. Fresh interfaces for
+// every control, made as the window opens, are new objects to it.
+void renewAccessibility(QWidget& window)
+{
+    for (QWidget* control : window.findChildren<QWidget*>())
+        if (QAccessibleInterface* made = QAccessible::queryAccessibleInterface(control))
+            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+}
+
+}  // namespace
+
 Screen::Screen(Screens& screens, ScreenId id, const QString& caption, int clientWidth, int clientHeight,
                Frame frame)
     : QWidget(nullptr), screens_(screens), state_(screens.state())
 {
     setObjectName(QString::fromLatin1(screenTable()[static_cast<std::size_t>(id)].name));
     setWindowTitle(caption);
-    if (frame == Frame::None)
+    if (frame == Frame::None) {
         setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
-    else
+        windowRole_ = QAccessible::Window;
+    } else
         setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setFixedSize(tw(clientWidth), tw(clientHeight));
+    static const bool installed = [] {
+        QAccessible::installFactory(screenFactory);
+        return true;
+    }();
+    (void)installed;
+}
+
+void Screen::setWindowRole(QAccessible::Role role)
+{
+    windowRole_ = role;
+    // Made afresh, by the factory, with the new role.
+    QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(QAccessible::queryAccessibleInterface(this)));
 }
 
 void Screen::setClientSize(int width, int height)
@@ -53,6 +88,7 @@ void Screen::refresh()
 
 void Screen::showEvent(QShowEvent* event)
 {
+    renewAccessibility(*this);
     refresh();
     if (QWidget* first = firstControl())
         first->setFocus(Qt::OtherFocusReason);

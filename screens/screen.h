@@ -3,6 +3,7 @@
 // Base of every window: fixed size in twips, title bar without close,
 // minimise or maximise box, centred when first shown, deaf to close
 // requests (a screen is left only through its own buttons).
+#include <QAccessible>
 #include <QWidget>
 
 #include "core/game_state.h"
@@ -31,6 +32,10 @@ public:
     // The first control in the Tab chain that can take focus, or nullptr.
     QWidget* firstControl();
 
+    // What a screen reader takes the window for: a dialog (Orca reads out
+    // its texts when it opens) unless the screen says otherwise.
+    QAccessible::Role windowRole() const { return windowRole_; }
+
 protected:
     // What refresh() shows: each screen sets its controls from the record.
     virtual void showRecord() {}
@@ -41,6 +46,7 @@ protected:
     // screen's way back, where it has one.
     void keyPressEvent(QKeyEvent* event) override;
     void setEscapeButton(QAbstractButton* button) { escapeButton_ = button; }
+    void setWindowRole(QAccessible::Role role);
     // Sets the client size in twips (the computer difficulty screen grows).
     void setClientSize(int width, int height);
     // Where controls go: the whole window, or the area under a menu bar.
@@ -54,6 +60,7 @@ private:
     QWidget* client_ = this;
     QAbstractButton* escapeButton_ = nullptr;
     bool centred_ = false;
+    QAccessible::Role windowRole_ = QAccessible::Dialog;
 };
 
 }  // namespace furlox

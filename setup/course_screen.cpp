@@ -21,6 +21,9 @@ CourseScreen::CourseScreen(Screens& screens)
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label2 = makeLabel(this, QStringLiteral("Label2"), QStringLiteral("Chepstow"), -360, 360, 3375, 255);
     Label2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    // The heading labels the course: read as one ("Today's Race will be at:
+    // Ascot"), with the focus on Continue, not twice as the window opens.
+    Label1->setBuddy(Label2);
     Command1 = makeButton(this, QStringLiteral("Command1"), QStringLiteral("Continue"), 240, 720, 2295, 495);
     Timer1 = makeTimer(this, QStringLiteral("Timer1"), 1);
 
