@@ -321,6 +321,27 @@ void ScreensTest::valuesAreReadWithTheirMeaning()
     QCOMPARE(described(g.at(betit, "Option23")), QString("Odds 1 to 1"));  // player 4, horse 2
     QCOMPARE(described(g.at(racecourse, "Command1")), QString("Today's Race will be at: QX Stadium"));
     QCOMPARE(spoken(g.at(ingame, "StatusBar1")->findChild<QLabel*>()), QString("Status:- Game Paused"));
+    // Orca reads a dialog's texts as it opens and an alert's message; the
+    // betting screen is the main window, whose seventy labels it does not.
+    for (const auto& [id, role] : {std::pair{horsehistory, QAccessible::Dialog}, {aboutgame, QAccessible::Dialog},
+                                   {gameover, QAccessible::AlertMessage}, {betit, QAccessible::Window}})
+        QCOMPARE(QAccessible::queryAccessibleInterface(&g.screens.get(id))->role(), role);
+    // A box's text and a panel's heading are one run each, read whole.
+    g.state.players[1].name = "Tom & Jerry";
+    g.state.players[1].stake = "999";
+    g.screens.refreshAll();
+    for (const auto& [name, text] : {std::pair{"Text2", "999"}, {"Frame1(1)", "Tom & Jerry"}}) {
+        QAccessibleTextInterface* read = QAccessible::queryAccessibleInterface(g.at(betit, name))->textInterface();
+        int start = -1, end = -1;
+        read->attributes(1, &start, &end);
+        QCOMPARE(read->text(start, end) + QString::number(read->characterCount()), text + QString::number(strlen(text)));
+    }
+    // A window opening gives each control a new object: a screen reader
+    // drops what it learnt of them while the window was hidden.
+    QWidget* money = g.at(betit, "Label5");
+    const auto before = QAccessible::uniqueId(QAccessible::queryAccessibleInterface(money));
+    g.screens.show(betit);
+    QVERIFY(QAccessible::uniqueId(QAccessible::queryAccessibleInterface(money)) != before);
     for (QWidget* decoration : {g.at(ingame, "Label1(3)"), g.at(horsehistory, "Line6")})  // read as nothing
         QVERIFY(QAccessible::queryAccessibleInterface(decoration)->role() == QAccessible::Separator &&
                 spoken(decoration).isEmpty());
