@@ -5,7 +5,6 @@
 #include <QLabel>
 #include <QPalette>
 #include <QPushButton>
-#include <QStyle>
 
 #include "screens/look.h"
 #include "screens/screens.h"
@@ -45,6 +44,31 @@ const std::array<Line, 11> kLines{{
     {9, "www.example.org/furlox", 3960, 3255, 255, true, "Web site: www.example.org/furlox"},
 }};
 
+// The light look the box was drawn in (Qt's own Fusion colours), every
+// role set, so that none of them follows the desktop's colour scheme.
+QPalette lightPalette()
+{
+    const QColor window(239, 239, 239), dark = window.darker(150), mid = window.darker(130);
+    const QColor shadow = dark.darker(135), disabled(190, 190, 190), highlight(48, 140, 198);
+    QPalette p(Qt::black, window, window.lighter(150), dark, mid, Qt::black, Qt::white);
+    p.setColor(QPalette::Midlight, mid.lighter(110));
+    p.setColor(QPalette::Shadow, shadow);
+    p.setColor(QPalette::HighlightedText, Qt::white);
+    p.setColor(QPalette::PlaceholderText, QColor(0, 0, 0, 128));
+    p.setColor(QPalette::Highlight, highlight);
+    for (QPalette::ColorRole role : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText, QPalette::Dark})
+        p.setColor(QPalette::Disabled, role, disabled);
+    p.setColor(QPalette::Disabled, QPalette::Base, window);
+    p.setColor(QPalette::Disabled, QPalette::Shadow, shadow.lighter(150));
+    p.setColor(QPalette::Disabled, QPalette::Highlight, QColor(145, 145, 145));
+    for (int group = 0; group < QPalette::NColorGroups; ++group)
+        for (int role = 0; role < QPalette::NColorRoles; ++role)
+            if (role != QPalette::NoRole)
+                p.setColor(QPalette::ColorGroup(group), QPalette::ColorRole(role),
+                           p.color(QPalette::ColorGroup(group), QPalette::ColorRole(role)));
+    return p;
+}
+
 }  // namespace
 
 AboutScreen::AboutScreen(Screens& screens)
@@ -52,18 +76,9 @@ AboutScreen::AboutScreen(Screens& screens)
 {
     setWindowIcon(QIcon(QStringLiteral(":/about.png")));
     // Its blue and red lines were drawn for a light window: on a dark
-    // colour scheme they would all but vanish. The box keeps the style's
-    // light colours, background and text together, whatever the scheme.
-    const QPalette light = style()->standardPalette();
-    QPalette fixed;
-    for (int group = 0; group < QPalette::NColorGroups; ++group)
-        for (int role = 0; role < QPalette::NColorRoles; ++role) {
-            const auto g = QPalette::ColorGroup(group);
-            const auto r = QPalette::ColorRole(role);
-            if (r != QPalette::NoRole)
-                fixed.setColor(g, r, light.color(g, r));  // each role set, so none follows the scheme
-        }
-    setPalette(fixed);
+    // colour scheme they would all but vanish. The box keeps light colours,
+    // background and text together, whatever the scheme.
+    setPalette(lightPalette());
     for (const Line& line : kLines) {
         QLabel* label = makeLabel(this, QStringLiteral("Label%1").arg(line.number), QString::fromLatin1(line.text),
                                   120, line.top, line.width, line.height);

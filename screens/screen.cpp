@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 
 #include "screens/look.h"
 #include "screens/screens.h"
@@ -92,12 +93,43 @@ void Screen::showEvent(QShowEvent* event)
     refresh();
     if (QWidget* first = firstControl())
         first->setFocus(Qt::OtherFocusReason);
-    if (!centred_) {
-        centred_ = true;
-        if (QScreen* where = screen())
-            move(where->availableGeometry().center() - rect().center());
+    // Centred when first shown, and where it was on every show after. Set
+    // as the client's geometry, not with move(): move() places the frame's
+    // corner, and mutter hands the frame's corner back when a window is
+    // hidden, so each new show put the window a title bar higher. A show
+    // from the window system (after a minimise) leaves the window be.
+    if (!event->spontaneous()) {
+        if (placed_.isNull())
+            if (QScreen* where = screen())
+                placed_ = QRect(where->availableGeometry().center() - rect().center(), size());
+        if (!placed_.isNull())
+            setGeometry(QRect(placed_.topLeft(), size()));  // the size may have changed meanwhile
     }
     QWidget::showEvent(event);
+}
+
+void Screen::hideEvent(QHideEvent* event)
+{
+    if (!event->spontaneous())
+        placed_ = geometry();
+    QWidget::hideEvent(event);
+}
+
+void Screen::changeEvent(QEvent* event)
+{
+    // No screen can be minimised: the game has one window at a time and no
+    // other way back to it. Some window managers offer the button anyway
+    // (openbox, kwin); a minimised screen left an empty desktop and keys
+    // going nowhere. Undone once the minimise is through.
+    if (event->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMinimized))
+        QTimer::singleShot(0, this, [this] {
+            if (!isVisible() || !(windowState() & Qt::WindowMinimized))
+                return;
+            setWindowState(windowState() & ~Qt::WindowMinimized);
+            raise();
+            activateWindow();
+        });
+    QWidget::changeEvent(event);
 }
 
 void Screen::closeEvent(QCloseEvent* event) { event->ignore(); }

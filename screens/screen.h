@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Base of every window: fixed size in twips, title bar without close,
-// minimise or maximise box, centred when first shown, deaf to close
-// requests (a screen is left only through its own buttons).
+// minimise or maximise box, centred when first shown and kept in its place,
+// deaf to close and minimise requests (a screen is left only through its
+// own buttons).
 #include <QAccessible>
 #include <QWidget>
 
@@ -41,6 +42,8 @@ protected:
     virtual void showRecord() {}
 
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     // Enter presses the focused button, as Space does; Esc presses the
     // screen's way back, where it has one.
@@ -59,7 +62,7 @@ protected:
 private:
     QWidget* client_ = this;
     QAbstractButton* escapeButton_ = nullptr;
-    bool centred_ = false;
+    QRect placed_;  // where the window stands; null until first shown
     QAccessible::Role windowRole_ = QAccessible::Dialog;
 };
 

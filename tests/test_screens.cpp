@@ -84,6 +84,15 @@ void ScreensTest::windowsAndTimers()
         QVERIFY(screen.minimumSize() == screen.maximumSize());
         g.screens.show(screen);
         QVERIFY(!screen.close() && screen.isVisible());  // the window manager's close is ignored
+        // Centred, and where the player left it when shown again; a minimise is undone.
+        const QRect centred(screen.screen()->availableGeometry().center() - screen.rect().center(), screen.size());
+        QCOMPARE(screen.geometry(), centred);
+        screen.move(screen.pos() + QPoint(7, 5));
+        g.screens.hide(screen);
+        g.screens.show(screen);
+        screen.showMinimized();
+        QVERIFY(QTest::qWaitFor([&] { return !screen.isMinimized(); }));
+        QCOMPARE(screen.geometry(), centred.translated(7, 5));
     }
     // The timers: interval, precise or not, and only the splash's runs at first.
     const std::vector<std::tuple<ScreenId, const char*, int, bool>> timers{
