@@ -223,11 +223,7 @@ QAccessibleInterface* frameFactory(const QString& className, QObject* object)
 QGroupBox* makeFrame(QWidget* parent, const QString& name, const QString& text, int left, int top,
                      int width, int height)
 {
-    static const bool installed = [] {
-        QAccessible::installFactory(frameFactory);
-        return true;
-    }();
-    (void)installed;
+    QAccessible::installFactory(frameFactory);  // once: Qt ignores a factory it has
     return place(new QGroupBox(literalCaption(text), parent), name, left, top, width, height);
 }
 
@@ -281,11 +277,7 @@ QAccessibleInterface* decorationFactory(const QString&, QObject* object)
 
 void markDecoration(QWidget* widget)
 {
-    static const bool installed = [] {
-        QAccessible::installFactory(decorationFactory);
-        return true;
-    }();
-    (void)installed;
+    QAccessible::installFactory(decorationFactory);  // once: Qt ignores a factory it has
     widget->setProperty(kDecoration, true);
     // A label makes its accessible interface as soon as it gets a text;
     // drop it, so the next one comes from the factory above.
