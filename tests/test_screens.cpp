@@ -294,8 +294,6 @@ void ScreensTest::keypadCurrencyAndAbout()
     g.click(aboutgame, "Command1");
     QCOMPARE(g.visible().join("") + g.text(betit, "Text2"), QString("betit7.5"));  // the bets stand
     QVERIFY(g.at<QRadioButton>(betit, "Option9")->isChecked());
-    QCOMPARE(g.handovers.join(' '), QString("+gspeed -betit -gspeed +betit +currencyed -betit +betit -currencyed "
-                                            "+currencyed -betit +betit -currencyed +aboutgame -betit -aboutgame +betit"));
 }
 
 void ScreensTest::valuesAreReadWithTheirMeaning()

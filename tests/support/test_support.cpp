@@ -81,8 +81,6 @@ QStringList Game::visible() const
     return names;
 }
 
-QString Game::status() { return at(ScreenId::ingame, "StatusBar1")->findChild<QLabel*>()->text(); }
-
 void click(QAbstractButton* button)
 {
     // Aim at the middle of the part a player can see: some captions are

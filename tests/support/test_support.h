@@ -33,7 +33,6 @@ public:
     }
     double next() override;
     void reseedFromClock() override { ++reseeds; }
-    std::size_t pending() const { return values_.size(); }
     int reseeds = 0, draws = 0;
 
 private:
@@ -64,7 +63,6 @@ struct Game {
     bool fire(ScreenId id, const QString& timer);     // one tick, if it runs
     void menu(const QString& item) { at<QAction>(ScreenId::betit, item)->trigger(); }
     QStringList visible() const;                      // names of the visible screens
-    QString status();                                 // the race's status text
 
     GameState state;
     ScriptedRandom random;
