@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The rules alone, without a window: numbers as text, chance, the odds,
-// setting up, betting, the race, the settlement, the computer and the
-// options, each to the exact value; then a long seeded soak, week after week
-// through every rule, with every invariant checked after each week. Last,
-// the start-up, which makes its own application.
+// The rules alone, without a window, each to the exact value; then a long
+// seeded soak through every rule with every invariant checked after each
+// week; last the start-up, which makes its own application.
 #include <QApplication>
 #include <QIcon>
 #include <QTest>
@@ -65,19 +63,6 @@ GameState played()
     return s;
 }
 
-// Which parts of two records differ, for a failure message.
-QString differs(const GameState& a, const GameState& b)
-{
-    QStringList out;
-    for (const auto& [same, part] : {std::pair{a.players == b.players, "players"}, {a.computer == b.computer, "computer"},
-             {a.odds == b.odds, "odds"}, {a.record == b.record && a.computerRecord == b.computerRecord, "record"},
-             {a.winCounts == b.winCounts && a.currency == b.currency, "winCounts or currency"},
-             {a.betting == b.betting, "betting"}, {a.race == b.race, "race"}, {a.names == b.names, "names"},
-             {a.difficulty == b.difficulty, "difficulty"}, {a.course == b.course && a.calc == b.calc, "course or calc"}})
-        if (!same)
-            out << part;
-    return out.join(' ');
-}
 
 // A stake a player might type: mostly sensible, sometimes refused.
 std::string typedStake(double money, Random& random)
@@ -217,7 +202,7 @@ void RulesTest::setUp()
     want.difficulty.tall = want.difficulty.timerArmed = want.difficulty.continueEnabled = want.names.confirmed = false;
     want.winCounts = {};
     want.betting.news.clear();
-    QVERIFY2(s == want, qPrintable(differs(s, want)));
+    QVERIFY(s == want);
 }
 
 void RulesTest::stakes()
@@ -301,8 +286,7 @@ void RulesTest::race()
     QVERIFY(s.race.paused && !s.race.timersOn && !horseTick(s, 1, random).moved);  // no horse moves while paused
     QCOMPARE(s.race.pauseCaption + s.race.status, S("UNPAUSE GAMEStatus:- Game Paused"));
     togglePause(s);
-    QVERIFY(!s.race.paused && s.race.timersOn);
-    QCOMPARE(s.race.pauseCaption + s.race.status, S("PAUSE GAMEStatus:- Racing"));
+    QVERIFY(!s.race.paused && s.race.timersOn && s.race.pauseCaption + s.race.status == "PAUSE GAMEStatus:- Racing");
     for (int move = 1; move <= 56; ++move)
         QVERIFY(!horseTick(s, 1, random).won);
     QVERIFY(horseTick(s, 1, random).won && s.race.positions[0] == kFinishPosition);  // the 57th move wins
@@ -357,7 +341,7 @@ void RulesTest::settlementAndNextWeek()
     want.betting.news = "Ann won $9, now $16.";
     want.race = {{240, 240, 240, 240, 240, 240}, false, false, 30, "Status:- Getting Ready For Start", true, true,
                  false, true, "PAUSE GAME", true, false, ""};
-    QVERIFY2(s == want, qPrintable(differs(s, want)));
+    QVERIFY(s == want);
 }
 
 void RulesTest::favouriteScan()
@@ -422,8 +406,8 @@ void RulesTest::computerSteps()
     QVERIFY(!s.calc.timer2 && !s.calc.timer3 && s.calc.continueEnabled && s.calc.status == "Finished!");
     computerContinue(s);
     QCOMPARE(s.computerRecord.horse + s.computerRecord.stake + s.computerRecord.before, S("32650"));
-    QVERIFY(!s.calc.continueEnabled && s.calc.stake.empty() && s.calc.horse == 0 && s.course.timerArmed);
-    QCOMPARE(s.calc.status, S(kCalcStatusReset));
+    QVERIFY(!s.calc.continueEnabled && s.calc.stake.empty() && !s.calc.horse && s.course.timerArmed &&
+            s.calc.status == kCalcStatusReset);
 }
 
 void RulesTest::speed()
@@ -433,7 +417,6 @@ void RulesTest::speed()
                                          {"29.6", 0}, {"1000.4", 0}, {"30.5", 30}, {"999.5", 1000}, {"0050", 50},
                                          {"", 0}, {"fast", 0}}) {
         GameState s;
-        QCOMPARE(speedFieldText(s), S("100"));
         QVERIFY2(applySpeed(s, text) == (interval != 0) && s.race.tickInterval == (interval ? interval : 100), text);
     }
 }
@@ -477,7 +460,6 @@ void RulesTest::soak()
             click = clickRace(s, button);
         }
         const auto players = s.players;
-        QCOMPARE(click.route == RaceRoute::ComputerBet, s.computer.takesPart && !s.computer.outOfMoney);
         if (click.route == RaceRoute::ComputerBet) {
             for (++computerBets; !s.calc.continueEnabled;)
                 s.calc.timer1 ? computerHorseStep(s, random)
@@ -486,7 +468,6 @@ void RulesTest::soak()
             QVERIFY(stake >= 1 && stake <= value(s.computerRecord.after) && stake == std::floor(stake));
             computerContinue(s);
         }
-        QVERIFY(s.course.timerArmed);
         startRace(s);
         int winner = 0;
         for (int tick = 0; !winner && tick < 200000; ++tick)
@@ -530,10 +511,9 @@ void RulesTest::startup()
     // The platform: X beside Wayland when there is one; otherwise, or when
     // the user chose one, Qt's own choice.
     const std::vector<std::pair<std::map<std::string, std::string>, S>> environments{
-        {{{"WAYLAND_DISPLAY", "wayland-0"}, {"DISPLAY", ":0"}}, "xcb;wayland"},
+        {{{"WAYLAND_DISPLAY", "wayland-0"}, {"DISPLAY", ":0"}}, "xcb;wayland"}, {{{"DISPLAY", ":0"}}, ""},
         {{{"XDG_SESSION_TYPE", "wayland"}, {"DISPLAY", ":1"}}, "xcb;wayland"},
         {{{"WAYLAND_DISPLAY", "wayland-0"}, {"XDG_SESSION_TYPE", "wayland"}}, ""},
-        {{{"DISPLAY", ":0"}, {"XDG_SESSION_TYPE", "x11"}}, ""},
         {{{"WAYLAND_DISPLAY", "wayland-0"}, {"DISPLAY", ":0"}, {"QT_QPA_PLATFORM", "wayland"}}, ""}};
     for (const auto& [env, platform] : environments)
         QCOMPARE(preferredPlatform([&env = env](const char* name) { return env.count(name) ? env.at(name) : S(); }), platform);

@@ -2,6 +2,7 @@
 #pragma once
 // What the tests share: a scripted source of chance, one running game with
 // its screens, and the ways a player (or a screen reader) works them.
+#include <algorithm>
 #include <array>
 #include <deque>
 
@@ -26,11 +27,7 @@ public:
     ScriptedRandom() { fallback_.setClockMixing(false); }
     void push(double value) { values_.push_back(value); }
     void pushDraw(int d, int n) { push((d - 0.5) / n); }  // makes Int(r * n + 1) come out as d
-    void pushOdds(const Odds& odds)
-    {
-        for (int k : odds)
-            pushDraw(k, 100);
-    }
+    void pushOdds(const Odds& odds) { std::for_each(odds.begin(), odds.end(), [this](int k) { pushDraw(k, 100); }); }
     double next() override;
     void reseedFromClock() override { ++reseeds; }
     int reseeds = 0, draws = 0;
