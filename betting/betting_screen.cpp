@@ -243,6 +243,11 @@ void BettingScreen::showRecord()
     showStack({{Label30, computer.moneyLineVisible}, {Label33, true}});
     Label31->setVisible(computer.moneyLineVisible);
     Label32->setVisible(computer.moneyLineVisible);
+    // Heard on the way to RACE!: what the computer has to bet with.
+    const QString computerLine =
+        computer.moneyLineVisible ? Label30->text() + QLatin1Char(' ') + sign + computerMoney : Label33->text();
+    for (QPushButton* race : {Command1, Command2})
+        race->setAccessibleDescription(computer.takesPart ? computerLine : QString());
     showRaceButtons();
     tellNews();
 }

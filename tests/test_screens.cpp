@@ -372,6 +372,7 @@ void ScreensTest::wholeGameByKeysAlone()
     keys({Qt::Key_Tab, Qt::Key_Down, Qt::Key_Tab});  // horse 2
     type("60");
     keys({Qt::Key_Tab, Qt::Key_Return});
+    QCOMPARE(described(g.at(betit, "Command2")), QString("Pompadoodle's money: \u00a350"));
     QCOMPARE(g.messages, QStringList{"Player 2: You don't have enough money - please enter a lower number"});
     QCOMPARE(focused(), QString("Text2"));
     type("5");  // the refused stake was selected
