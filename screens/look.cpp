@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "screens/look.h"
 
-#include "screens/text_box.h"
+#include <algorithm>
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -18,6 +18,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
+
+#include "screens/text_box.h"
 
 namespace furlox {
 
@@ -320,6 +322,12 @@ void showStack(const std::vector<Stacked>& topFirst)
         if (!topFirst[i].enabled)
             topFirst[i].widget->setEnabled(false);
     }
+}
+
+QPoint centredIn(const QRect& available, const QSize& size)
+{
+    const QPoint centred = available.center() - QRect(QPoint(), size).center();
+    return {std::max(centred.x(), available.left()), std::max(centred.y(), available.top())};
 }
 
 void setArmed(QTimer* timer, bool armed)

@@ -3,6 +3,7 @@
 // The look every window shares: positions in twips, the dialog font, and
 // small factories that make a control at its place with its object name.
 #include <QFont>
+#include <QRect>
 #include <QString>
 #include <string>
 #include <vector>
@@ -75,6 +76,11 @@ struct Stacked {
     bool enabled = true;
 };
 void showStack(const std::vector<Stacked>& topFirst);
+
+// Where a window of `size` stands centred in `available`; one larger than
+// the screen (the betting screen at twice the size on a small screen) keeps
+// its top left corner, title bar and menu on the screen.
+QPoint centredIn(const QRect& available, const QSize& size);
 
 // Arms or disarms a timer the game's way: arming one that already runs
 // changes nothing, so its next tick stays due when it was (QTimer::start

@@ -87,17 +87,18 @@ void Screen::showEvent(QShowEvent* event)
 {
     renewAccessibility(*this);
     refresh();
-    if (QWidget* first = firstControl())
-        first->setFocus(Qt::OtherFocusReason);
-    // Centred when first shown, and where it was on every show after. Set
-    // as the client's geometry, not with move(): move() places the frame's
-    // corner, and mutter hands the frame's corner back when a window is
-    // hidden, so each new show put the window a title bar higher. A show
-    // from the window system (after a minimise) leaves the window be.
+    // A show from the window system (a minimise undone) leaves the window
+    // and its focus as the player had them.
     if (!event->spontaneous()) {
+        if (QWidget* first = firstControl())
+            first->setFocus(Qt::OtherFocusReason);
+        // Centred when first shown, and where it was on every show after.
+        // Set as the client's geometry, not with move(): move() places the
+        // frame's corner, and mutter hands the frame's corner back when a
+        // window is hidden, so each new show put the window a title bar higher.
         if (placed_.isNull())
             if (QScreen* where = screen())
-                placed_ = QRect(where->availableGeometry().center() - rect().center(), size());
+                placed_ = QRect(centredIn(where->availableGeometry(), size()), size());
         if (!placed_.isNull())
             setGeometry(QRect(placed_.topLeft(), size()));  // the size may have changed meanwhile
     }

@@ -90,6 +90,9 @@ void ScreensTest::windowsTimersAndDesignValues()
         QVERIFY(QTest::qWaitFor([&] { return !screen.isMinimized(); }));
         QCOMPARE(screen.geometry(), centred.translated(7, 5));
     }
+    // A window larger than the screen keeps its title bar and menu on it.
+    QCOMPARE(centredIn({0, 0, 1280, 800}, {650, 481}), QPoint(315, 159));
+    QCOMPARE(centredIn({0, 27, 640, 373}, {650, 481}), QPoint(0, 27));
     // The timers: interval, precise or not, and only the splash's runs at first.
     const std::vector<std::tuple<ScreenId, const char*, int, bool>> timers{
         {title, "Timer1", 3000, true}, {computerdifficulty, "Timer1", 1, false}, {racecourse, "Timer1", 1, false},
