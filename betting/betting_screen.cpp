@@ -107,10 +107,18 @@ BettingScreen::BettingScreen(Screens& screens)
     connect(Command1, &QPushButton::clicked, this, &BettingScreen::Command1Click);
     connect(Command2, &QPushButton::clicked, this, &BettingScreen::Command2Click);
 
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget*) { focusChange(old); });
+    focusWatch_ =
+        connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget*) { focusChange(old); });
 
     setUpBetting(state_, screens_.random());
     refresh();
+}
+
+BettingScreen::~BettingScreen()
+{
+    // The window closes as the base class takes it down, and moves the
+    // focus: the watch must not call into the part of this already gone.
+    disconnect(focusWatch_);
 }
 
 void BettingScreen::buildPanel(int slot)

@@ -20,6 +20,7 @@ class BettingScreen : public Screen {
     Q_OBJECT
 public:
     explicit BettingScreen(Screens& screens);
+    ~BettingScreen() override;
 
 private slots:
     void Command1Click();
@@ -76,6 +77,7 @@ private:
     QMenuBar* menuBar = nullptr;
     QMenu* firstMenu = nullptr;
     QWidget* newsCarrier_ = nullptr;  // the control telling last week's results
+    QMetaObject::Connection focusWatch_;
 };
 
 }  // namespace furlox
