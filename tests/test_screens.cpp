@@ -75,6 +75,7 @@ void ScreensTest::windowsTimersAndDesignValues()
         QWidget* client = screen.findChild<QWidget*>("client", Qt::FindDirectChildrenOnly);
         QCOMPARE(screen.objectName() + ":" + screen.windowTitle(), screenTable()[i].name + QString(":") + caption);
         QCOMPARE((client ? client : &screen)->size(), QSize(tw(size.width()), tw(size.height())));
+        QVERIFY(!client || screen.rect().contains(client->geometry()));  // below a menu bar, all of it
         // A title bar and nothing else on it: no system menu, close, minimise or maximise.
         QCOMPARE(screen.windowFlags(), i ? Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                                          : Qt::SplashScreen | Qt::FramelessWindowHint);
@@ -91,8 +92,7 @@ void ScreensTest::windowsTimersAndDesignValues()
         QCOMPARE(screen.geometry(), centred.translated(7, 5));
     }
     // A window larger than the screen keeps its title bar and menu on it.
-    QCOMPARE(centredIn({0, 0, 1280, 800}, {650, 481}), QPoint(315, 159));
-    QCOMPARE(centredIn({0, 27, 640, 373}, {650, 481}), QPoint(0, 27));
+    QVERIFY(centredIn({0, 0, 1280, 800}, {650, 481}) == QPoint(315, 159) && centredIn({0, 27, 640, 373}, {650, 481}) == QPoint(0, 27));
     // The timers: interval, precise or not, and only the splash's runs at first.
     const std::vector<std::tuple<ScreenId, const char*, int, bool>> timers{
         {title, "Timer1", 3000, true}, {computerdifficulty, "Timer1", 1, false}, {racecourse, "Timer1", 1, false},
