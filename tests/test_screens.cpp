@@ -331,10 +331,10 @@ void ScreensTest::valuesAreReadWithTheirMeaning()
         QVERIFY(QAccessible::queryAccessibleInterface(decoration)->role() == QAccessible::Separator &&
                 spoken(decoration).isEmpty());
     // Exit straight after a race, the results untold on the focus: no crash.
-    auto quitting = std::make_unique<Game>();
-    quitting->state.betting.news = "Ann won \u00a310, now \u00a360.";
-    quitting->screens.show(betit);
-    QVERIFY(active(*quitting, betit) && described(QApplication::focusWidget()).startsWith("Ann won"));
+    Game quitting;
+    quitting.state.betting.news = "Ann won \u00a310, now \u00a360.";
+    quitting.screens.show(betit);
+    QVERIFY(active(quitting, betit) && described(QApplication::focusWidget()).startsWith("Ann won"));
 }  // a crash when it is destroyed
 
 // Two players and a hard computer, from the splash to "Game Over", with keys
