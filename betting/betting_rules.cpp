@@ -15,20 +15,6 @@ void setUpBetting(GameState& state, Random& random)
     drawOdds(state, random);
 }
 
-std::string refusalMessage(int slot, StakeProblem problem)
-{
-    const std::string who = "Player " + std::to_string(slot) + ": ";
-    switch (problem) {
-    case StakeProblem::NotANumber:
-        return who + "That is not a number - please enter the amount to bet";
-    case StakeProblem::Negative:
-        return who + "You can't bet a negative amount - please enter 0 or more";
-    case StakeProblem::TooMuch:
-        break;
-    }
-    return who + "You don't have enough money - please enter a lower number";
-}
-
 namespace {
 
 std::optional<StakeProblem> checkStake(const PlayerSlot& slot)
@@ -57,7 +43,7 @@ RaceClick clickRace(GameState& state, RaceButton button)
         std::string stake = slot.stake;
         if (const auto problem = checkStake(slot)) {
             if (slot.canBet) {
-                result.refusal = StakeRefusal{p, *problem, refusalMessage(p, *problem)};
+                result.refusal = StakeRefusal{p, *problem};
                 return result;
             }
             stake = "0";

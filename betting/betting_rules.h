@@ -17,14 +17,11 @@ void setUpBetting(GameState& state, Random& random);
 
 enum class StakeProblem { NotANumber, Negative, TooMuch };
 
+// Who was refused, and why; the betting screen says it in words.
 struct StakeRefusal {
     int slot = 0;  // 1..4
     StakeProblem problem = StakeProblem::TooMuch;
-    std::string message;
 };
-
-// The message for a refused stake; the number is the panel's, never the name.
-std::string refusalMessage(int slot, StakeProblem problem);
 
 enum class RaceButton { Plain, WithComputer };  // Command1, Command2
 enum class RaceRoute { Stay, Racecourse, ComputerBet };

@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -14,6 +15,7 @@
 #include <QShortcut>
 
 #include "betting/betting_rules.h"
+#include "screens/language.h"
 #include "screens/look.h"
 #include "screens/message_box.h"
 #include "screens/screens.h"
@@ -52,22 +54,35 @@ QString oddsLabelName(const PanelLayout& p, int horse)
 }
 
 constexpr std::array<std::pair<const char*, const char*>, 3> kMenus{{
-    {"game", "Game"}, {"Options", "Options"}, {"about", "About"}}};
+    {"game", QT_TRANSLATE_NOOP("furlox::BettingScreen", "Game")},
+    {"Options", QT_TRANSLATE_NOOP("furlox::BettingScreen", "Options")},
+    {"about", QT_TRANSLATE_NOOP("furlox::BettingScreen", "About")}}};
+
+// A refused stake, in words; the number is the panel's, never the name.
+QString refusalText(const StakeRefusal& refusal)
+{
+    const char* why = QT_TRANSLATE_NOOP("furlox::BettingScreen", "Player %1: You don't have enough money - please enter a lower number");
+    if (refusal.problem == StakeProblem::NotANumber)
+        why = QT_TRANSLATE_NOOP("furlox::BettingScreen", "Player %1: That is not a number - please enter the amount to bet");
+    else if (refusal.problem == StakeProblem::Negative)
+        why = QT_TRANSLATE_NOOP("furlox::BettingScreen", "Player %1: You can't bet a negative amount - please enter 0 or more");
+    return QCoreApplication::translate("furlox::BettingScreen", why).arg(refusal.slot);
+}
 
 }  // namespace
 
 const BettingScreen::MenuItem BettingScreen::kMenuItems[]{
-    {0, "newg", "New Game / Restart", Qt::CTRL | Qt::Key_N, &BettingScreen::newgClick, ScreenId::selectpl},
-    {0, "exit", "Exit", Qt::CTRL | Qt::Key_X, &BettingScreen::exitClick, ScreenId::count},
-    {1, "history", "Furlox History", Qt::CTRL | Qt::Key_H, nullptr, ScreenId::horsehistory},
-    {1, "speed", "Game Speed", Qt::CTRL | Qt::Key_Z, nullptr, ScreenId::gspeed},
-    {1, "currency", "Currency", Qt::CTRL | Qt::Key_C, nullptr, ScreenId::currencyed},
-    {1, "changepl", "Change Player Names", Qt::CTRL | Qt::Key_P, nullptr, ScreenId::plname},
-    {2, "aboutfurlox", "About Furlox", Qt::CTRL | Qt::Key_A, nullptr, ScreenId::aboutgame},
+    {0, "newg", QT_TRANSLATE_NOOP("furlox::BettingScreen", "New Game / Restart"), Qt::CTRL | Qt::Key_N, &BettingScreen::newgClick, ScreenId::selectpl},
+    {0, "exit", QT_TRANSLATE_NOOP("furlox::BettingScreen", "Exit"), Qt::CTRL | Qt::Key_X, &BettingScreen::exitClick, ScreenId::count},
+    {1, "history", QT_TRANSLATE_NOOP("furlox::BettingScreen", "Furlox History"), Qt::CTRL | Qt::Key_H, nullptr, ScreenId::horsehistory},
+    {1, "speed", QT_TRANSLATE_NOOP("furlox::BettingScreen", "Game Speed"), Qt::CTRL | Qt::Key_Z, nullptr, ScreenId::gspeed},
+    {1, "currency", QT_TRANSLATE_NOOP("furlox::BettingScreen", "Currency"), Qt::CTRL | Qt::Key_C, nullptr, ScreenId::currencyed},
+    {1, "changepl", QT_TRANSLATE_NOOP("furlox::BettingScreen", "Change Player Names"), Qt::CTRL | Qt::Key_P, nullptr, ScreenId::plname},
+    {2, "aboutfurlox", QT_TRANSLATE_NOOP("furlox::BettingScreen", "About Furlox"), Qt::CTRL | Qt::Key_A, nullptr, ScreenId::aboutgame},
 };
 
 BettingScreen::BettingScreen(Screens& screens)
-    : Screen(screens, ScreenId::betit, QStringLiteral("Place Your Bets"), kClientWidth, kClientHeight)
+    : Screen(screens, ScreenId::betit, tr("Place Your Bets"), kClientWidth, kClientHeight)
 {
     // The game's main window: a screen reader reads its caption when it
     // opens, not all its seventy labels as it would a dialog's.
@@ -88,10 +103,10 @@ BettingScreen::BettingScreen(Screens& screens)
 
     // The computer's line. Label33 lies under the opaque Label30 and shows
     // only once the computer's money line is hidden.
-    Label33 = makeLabel(area, QStringLiteral("Label33"), QStringLiteral("The computer has run out of money"), 3600,
+    Label33 = makeLabel(area, QStringLiteral("Label33"), tr("The computer has run out of money"), 3600,
                         5760, 2895, 255);
     Label33->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    Label30 = makeLabel(area, QStringLiteral("Label30"), QString::fromLatin1(kComputerNotPlaying), 3600, 5760, 2895,
+    Label30 = makeLabel(area, QStringLiteral("Label30"), recordText(kComputerNotPlaying), 3600, 5760, 2895,
                         255);
     Label30->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label30->setAutoFillBackground(true);
@@ -101,8 +116,8 @@ BettingScreen::BettingScreen(Screens& screens)
     Label31 = makeLabel(area, QStringLiteral("Label31"), QStringLiteral("\u00a3"), 3600, 6000, 135, 375);
     Label32 = makeLabel(area, QStringLiteral("Label32"), QString::fromLatin1(kStartingMoney), 3720, 6000, 3255, 255);
 
-    Command1 = makeButton(area, QStringLiteral("Command1"), QStringLiteral("RACE!"), 3600, 6360, 3015, 495);
-    Command2 = makeButton(area, QStringLiteral("Command2"), QStringLiteral("RACE!"), 3600, 6360, 3015, 495);
+    Command1 = makeButton(area, QStringLiteral("Command1"), tr("RACE!"), 3600, 6360, 3015, 495);
+    Command2 = makeButton(area, QStringLiteral("Command2"), tr("RACE!"), 3600, 6360, 3015, 495);
     Command1->raise();  // the plain RACE! covers the computer's one
     connect(Command1, &QPushButton::clicked, this, &BettingScreen::Command1Click);
     connect(Command2, &QPushButton::clicked, this, &BettingScreen::Command2Click);
@@ -126,14 +141,14 @@ void BettingScreen::buildPanel(int slot)
     const PanelLayout& p = kPanels[slot - 1];
     Panel& panel = panels_[slot - 1];
     QGroupBox* frame = makeFrame(client(), QStringLiteral("Frame1(%1)").arg(slot - 1),
-                                 QString::fromLatin1(p.caption), p.left, p.top, 4695, 2655);
+                                 recordText(p.caption), p.left, p.top, 4695, 2655);
     panel.frame = frame;
 
     std::vector<QRadioButton*> group;
     for (int horse = 1; horse <= kHorseCount; ++horse) {
         const int top = 360 + 240 * (horse - 1);
         const int number = p.horse1Option + p.optionStep * (horse - 1);
-        QRadioButton* button = makeOption(frame, QStringLiteral("Option%1").arg(number), fromUtf8(horseLabel(horse)),
+        QRadioButton* button = makeOption(frame, QStringLiteral("Option%1").arg(number), horseName(horse),
                                           240, top, 1815, 255);
         connect(button, &QRadioButton::toggled, this, [this, slot, horse](bool on) {
             if (on)
@@ -151,14 +166,14 @@ void BettingScreen::buildPanel(int slot)
     auto label = [&](int number, const QString& text, int left, int top, int width) {
         return makeLabel(frame, QStringLiteral("Label%1").arg(number), text, left, top, width, 255);
     };
-    label(p.stakeCaption, QStringLiteral("Amount to Bet:"), 120, 1920, 1935);
+    label(p.stakeCaption, tr("Amount to Bet:"), 120, 1920, 1935);
     panel.stakeSign = label(p.stakeSign, QStringLiteral("\u00a3"), 120, 2160, 135);
-    label(p.moneyCaption, QStringLiteral("Money Available:"), 2400, 1920, 2055);
+    label(p.moneyCaption, tr("Money Available:"), 2400, 1920, 2055);
     panel.moneySign = label(p.moneySign, QStringLiteral("\u00a3"), 2400, 2160, 135);
     panel.money = label(p.money, QString::fromLatin1(kStartingMoney), 2520, 2160, 2055);
 
     panel.stake = makeTextBox(frame, QStringLiteral("Text%1").arg(slot), QStringLiteral("0"), 240, 2160, 1455, 285,
-                              QStringLiteral("Player %1 amount to bet").arg(slot));
+                              tr("Player %1 amount to bet").arg(slot));
     panel.stake->installEventFilter(this);
     // Every change of a box counts, typed, pasted, written by the game or by
     // an assistive tool: what a box shows is the stake that is bet.
@@ -172,12 +187,12 @@ void BettingScreen::buildMenu()
     menuBar->setNativeMenuBar(false);
     std::array<QMenu*, kMenus.size()> menus{};
     for (std::size_t i = 0; i < kMenus.size(); ++i) {
-        menus[i] = menuBar->addMenu(QString::fromLatin1(kMenus[i].second));
+        menus[i] = menuBar->addMenu(tr(kMenus[i].second));
         menus[i]->setObjectName(QString::fromLatin1(kMenus[i].first));
     }
     firstMenu = menus[0];
     for (const MenuItem& item : kMenuItems) {
-        QAction* action = menus[item.menu]->addAction(QString::fromLatin1(item.caption));
+        QAction* action = menus[item.menu]->addAction(tr(item.caption));
         action->setObjectName(QString::fromLatin1(item.name));
         action->setShortcut(item.key);
         action->setShortcutContext(Qt::WindowShortcut);
@@ -214,7 +229,7 @@ void BettingScreen::showRecord()
     for (int slot = 1; slot <= kSlotCount; ++slot) {
         const PlayerSlot& s = state_.players[slot - 1];
         const Panel& panel = panels_[slot - 1];
-        panel.frame->setTitle(literalCaption(fromUtf8(s.name)));
+        panel.frame->setTitle(literalCaption(recordText(s.name)));
         for (int horse = 1; horse <= kHorseCount; ++horse) {
             QRadioButton* button = panel.options[horse - 1];
             button->setEnabled(s.canBet);
@@ -225,28 +240,29 @@ void BettingScreen::showRecord()
             // Until the first draw the labels keep their design texts.
             QLabel* odds = panel.odds[horse - 1];
             const QString shown =
-                state_.odds[horse - 1] > 0 ? fromUtf8(oddsLabel(state_.odds[horse - 1])) : odds->text();
-            showValue(odds, shown,
-                      QStringLiteral("Player %1 odds of %2: %3").arg(slot).arg(fromUtf8(horseLabel(horse)), shown));
+                state_.odds[horse - 1] > 0 ? oddsText(state_.odds[horse - 1]) : odds->text();
+            showValue(odds, shown, tr("Player %1 odds of %2: %3").arg(slot).arg(horseName(horse), shown));
             // Said "57 to 1": a reader spells out the dash of "57 - 1".
-            QString odd = shown;
-            button->setAccessibleDescription(QStringLiteral("Odds ") + odd.replace(QLatin1String(" - "), QLatin1String(" to ")));
+            button->setAccessibleDescription(tr("Odds %1 to 1").arg(state_.odds[horse - 1]));
         }
         panel.stake->setEnabled(s.canBet);
-        if (panel.stake->text() != fromUtf8(s.stake))
-            panel.stake->setText(fromUtf8(s.stake));
-        const QString money = fromUtf8(s.money);
-        showValue(panel.money, money, QStringLiteral("Player %1 money available: %2%3").arg(slot).arg(sign, money));
+        if (recordNumber(panel.stake->text()) != s.stake)
+            panel.stake->setText(shownNumber(s.stake));
+        const QString money = shownNumber(s.money);
+        showValue(panel.money, money, tr("Player %1 money available: %2%3").arg(slot).arg(sign, money));
         // Heard while typing the stake, when the money matters.
-        panel.stake->setAccessibleDescription(QStringLiteral("Money available: %1%2").arg(sign, money));
+        panel.stake->setAccessibleDescription(tr("Money available: %1%2").arg(sign, money));
         panel.stakeSign->setText(sign);
         panel.moneySign->setText(sign);
     }
     const ComputerPlayer& computer = state_.computer;
-    Label30->setText(fromUtf8(computer.heading));
+    // The heading the record holds in English: the computer's name with
+    // "'s money:", or that it does not play.
+    const bool named = computer.heading == computer.name + "'s money:";
+    Label30->setText(named ? tr("%1's money:").arg(fromUtf8(computer.name)) : recordText(computer.heading));
     Label31->setText(sign);
-    const QString computerMoney = fromUtf8(computer.moneyShown);
-    showValue(Label32, computerMoney, QStringLiteral("Computer's money: %1%2").arg(sign, computerMoney));
+    const QString computerMoney = shownNumber(computer.moneyShown);
+    showValue(Label32, computerMoney, tr("Computer's money: %1%2").arg(sign, computerMoney));
     // The opaque heading covers the out-of-money notice until it is hidden.
     showStack({{Label30, computer.moneyLineVisible}, {Label33, true}});
     Label31->setVisible(computer.moneyLineVisible);
@@ -267,7 +283,7 @@ void BettingScreen::tellNews()
     // news is dropped.
     QWidget* carrier = state_.betting.news.empty() ? nullptr : firstControl();
     if (carrier)
-        carrier->setAccessibleDescription(fromUtf8(state_.betting.news) + QLatin1Char(' ') +
+        carrier->setAccessibleDescription(resultsText(state_.betting.news, state_.currency) + QLatin1Char(' ') +
                                           carrier->accessibleDescription());
     newsCarrier_ = carrier;
 }
@@ -290,7 +306,7 @@ void BettingScreen::showRaceButtons()
 
 void BettingScreen::TextChange(int slot, const QString& text)
 {
-    stakeChanged(state_, slot, text.toStdString());
+    stakeChanged(state_, slot, recordNumber(text));
     showRaceButtons();
 }
 
@@ -301,7 +317,7 @@ void BettingScreen::raceClick(bool withComputer)
 {
     const RaceClick click = clickRace(state_, withComputer ? RaceButton::WithComputer : RaceButton::Plain);
     if (click.refusal) {
-        showMessage(this, fromUtf8(click.refusal->message));
+        showMessage(this, refusalText(*click.refusal));
         QLineEdit* box = panels_[click.refusal->slot - 1].stake;
         box->setFocus(Qt::OtherFocusReason);
         box->selectAll();

@@ -29,7 +29,7 @@ void chooseHorse(GameState& state, int horse)
     calc.horse = horse;
     calc.timer1 = false;
     calc.timer2 = true;
-    calc.status = "Calculating amount to bet.......";
+    calc.status = FURLOX_TEXT("furlox", "Calculating amount to bet.......");
 }
 
 }  // namespace
@@ -97,7 +97,7 @@ void computerStakeStep(GameState& state, Random& random)
     calc.timer2 = false;
     calc.timer3 = false;
     calc.continueEnabled = true;
-    calc.status = "Finished!";
+    calc.status = FURLOX_TEXT("furlox", "Finished!");
     calc.stake = writeNumber(stake);
 }
 

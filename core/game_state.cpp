@@ -5,11 +5,9 @@ namespace furlox {
 
 GameState::GameState()
 {
-    static constexpr std::array<const char*, kSlotCount> typed{
-        "QX Player One", "QX Player Two", "QX Player Three", "QX Player Four"};
     for (int i = 0; i < kSlotCount; ++i) {
-        players[i].name = i == 0 ? "Player 1 Bet" : kNotPlaying;
-        players[i].typedName = typed[i];
+        players[i].name = i == 0 ? FURLOX_TEXT("furlox", "Player 1 Bet") : kNotPlaying;
+        players[i].typedName = kFirstNames[i];
         record[i] = BetLine{"0", "0", "0", kStartingMoney};
     }
 }

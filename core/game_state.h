@@ -6,6 +6,9 @@
 // core/number_text.h turns them into numbers when a rule computes with them.
 #include <array>
 #include <string>
+#include <vector>
+
+#include "core/game_text.h"
 
 namespace furlox {
 
@@ -15,9 +18,14 @@ inline constexpr int kSlotCount = 4;
 // What every player, and the computer, starts a game with.
 inline constexpr const char* kStartingMoney = "50";
 // The heading of a panel that nobody plays.
-inline constexpr const char* kNotPlaying = "(NOT PLAYING)";
+inline constexpr const char* kNotPlaying = FURLOX_TEXT("furlox", "(NOT PLAYING)");
 // The computer's heading in a game it does not play.
-inline constexpr const char* kComputerNotPlaying = "--Computer Not Playing--";
+inline constexpr const char* kComputerNotPlaying = FURLOX_TEXT("furlox", "--Computer Not Playing--");
+// The names on the names screen until the players type their own; the
+// screens put them in the player's language when the game starts.
+inline constexpr std::array<const char*, 4> kFirstNames{
+    FURLOX_TEXT("furlox", "QX Player One"), FURLOX_TEXT("furlox", "QX Player Two"),
+    FURLOX_TEXT("furlox", "QX Player Three"), FURLOX_TEXT("furlox", "QX Player Four")};
 // Left edges of the horse pictures on the track, in twips.
 inline constexpr int kStartPosition = 240;
 inline constexpr int kFinishPosition = 7080;  // a horse whose move lands here wins
@@ -54,12 +62,25 @@ struct ComputerPlayer {
     bool operator==(const ComputerPlayer&) const = default;
 };
 
+// What a race did to one bettor, as a screen reader is told it ("Ann won
+// £120, now £170."); the screens word it in the player's language.
+struct WeekResult {
+    enum class Outcome { Won, Lost, Nothing };
+    int slot = 0;          // the player's panel, 1..4; 0 for the computer
+    std::string name;      // the panel's heading, or the computer's name; may be empty
+    Outcome outcome = Outcome::Nothing;
+    std::string amount;    // won or lost
+    std::string now;       // money after the race; "0" means out of money
+    bool operator==(const WeekResult&) const = default;
+};
+using WeekResults = std::vector<WeekResult>;
+
 // What the betting screen shows beyond the slots.
 struct BettingScreenState {
     bool created = false;        // set up (horse 1 everywhere, first odds) on first use
     bool raceButton1Visible = true;  // the plain RACE!; hidden, it uncovers the computer's RACE!
     bool raceButtonsEnabled = true;  // both RACE! buttons, switched by the stake boxes
-    std::string news;                // last week's results, told once when the screen opens
+    WeekResults news;                // last week's results, told once when the screen opens
     bool operator==(const BettingScreenState&) const = default;
 };
 
@@ -69,13 +90,14 @@ struct RaceScreenState {
     bool paused = false;         // the pause flag
     bool timersOn = false;       // the six horse timers
     int tickInterval = 100;      // ms between two steps of each horse
-    std::string status = "Status:- Getting Ready For Start";
+    std::string status = FURLOX_TEXT("furlox", "Status:- Getting Ready For Start");
     // The three buttons share one rectangle: GO! over PAUSE over NEXT WEEK.
     bool goVisible = true, goEnabled = true;
     bool pauseVisible = true, pauseEnabled = true;
-    std::string pauseCaption = "PAUSE GAME";
+    std::string pauseCaption = FURLOX_TEXT("furlox", "PAUSE GAME");
     bool nextVisible = false, nextEnabled = false;
-    std::string results;         // who won and lost what, once the race is won
+    int winner = 0;              // the horse that won, 1..6; 0 while none has
+    WeekResults results;         // who won and lost what, once the race is won
     bool operator==(const RaceScreenState&) const = default;
 };
 
@@ -99,8 +121,8 @@ struct CourseScreenState {
     bool operator==(const CourseScreenState&) const = default;
 };
 
-inline constexpr const char* kCalcChoiceReset = "Computer will bet on Horse number:";
-inline constexpr const char* kCalcStatusReset = "Calculating Horse Number......";
+inline constexpr const char* kCalcChoiceReset = FURLOX_TEXT("furlox", "Computer will bet on Horse number:");
+inline constexpr const char* kCalcStatusReset = FURLOX_TEXT("furlox", "Calculating Horse Number......");
 
 struct CalcScreenState {
     std::array<std::string, kHorseCount> odds{};  // the week's odds, copied on RACE!
@@ -135,7 +157,8 @@ struct GameState {
 
 // The horses, always in this order.
 inline constexpr std::array<const char*, kHorseCount> kHorseColours{
-    "RED", "YELLOW", "ORANGE", "GREEN", "BLUE", "PURPLE"};
+    FURLOX_TEXT("furlox", "RED"),   FURLOX_TEXT("furlox", "YELLOW"), FURLOX_TEXT("furlox", "ORANGE"),
+    FURLOX_TEXT("furlox", "GREEN"), FURLOX_TEXT("furlox", "BLUE"),   FURLOX_TEXT("furlox", "PURPLE")};
 
 // "Horse 3 (ORANGE)"
 std::string horseLabel(int horse);

@@ -109,4 +109,18 @@ std::string writeNumber(double value)
     return negative ? "-" + out : out;
 }
 
+std::string swapDecimalMark(std::string_view text, char mark)
+{
+    std::string out(text);
+    if (mark == '.')
+        return out;
+    for (char& c : out) {
+        if (c == '.')
+            c = mark;
+        else if (c == mark)
+            c = '.';
+    }
+    return out;
+}
+
 }  // namespace furlox

@@ -20,4 +20,11 @@ std::optional<double> readNumber(std::string_view text);
 // of their sign and NaN as 0, so a text written here always reads back.
 std::string writeNumber(double value);
 
+// The text as a language that writes `mark` for the decimal point shows it
+// ("42.5" becomes "42,5" for a comma), or back: the point and the mark trade
+// places, so the record keeps one form, every text makes the round trip
+// unchanged, and a point typed where the language wants a comma is still no
+// number. A mark of '.' leaves the text as it is.
+std::string swapDecimalMark(std::string_view text, char mark);
+
 }  // namespace furlox

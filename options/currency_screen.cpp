@@ -20,25 +20,25 @@ struct Sign {
 };
 
 constexpr std::array<Sign, 3> kSigns{{
-    {"\u00a3 (Pounds)", "\u00a3", 240, 2295},
-    {"$ (Dollars)", "$", 600, 2415},
-    {"\u20ac (Euros)", "\u20ac", 960, 2775},
+    {QT_TRANSLATE_NOOP("furlox::CurrencyScreen", "\u00a3 (Pounds)"), "\u00a3", 240, 2295},
+    {QT_TRANSLATE_NOOP("furlox::CurrencyScreen", "$ (Dollars)"), "$", 600, 2415},
+    {QT_TRANSLATE_NOOP("furlox::CurrencyScreen", "\u20ac (Euros)"), "\u20ac", 960, 2775},
 }};
 
 }  // namespace
 
 CurrencyScreen::CurrencyScreen(Screens& screens)
-    : Screen(screens, ScreenId::currencyed, QStringLiteral("Change the Currency"), 1470, 1950)
+    : Screen(screens, ScreenId::currencyed, tr("Change the Currency"), 1470, 1950)
 {
     // One group: none chosen at first, then at most one.
     auto* group = new QButtonGroup(this);
     for (std::size_t i = 0; i < kSigns.size(); ++i) {
-        options_[i] = makeOption(this, QStringLiteral("Option%1").arg(i + 1), QString::fromUtf8(kSigns[i].caption), 120,
+        options_[i] = makeOption(this, QStringLiteral("Option%1").arg(i + 1), tr(kSigns[i].caption), 120,
                                  kSigns[i].top, kSigns[i].width, 255);
         group->addButton(options_[i]);
     }
     oneTabStop({options_.begin(), options_.end()});
-    Command1 = makeButton(this, QStringLiteral("Command1"), QStringLiteral("Apply"), 120, 1320, 1215, 495);
+    Command1 = makeButton(this, QStringLiteral("Command1"), tr("Apply"), 120, 1320, 1215, 495);
     connect(Command1, &QPushButton::clicked, this, &CurrencyScreen::Command1Click);
 }
 

@@ -11,19 +11,19 @@
 namespace furlox {
 
 GameOverScreen::GameOverScreen(Screens& screens)
-    : Screen(screens, ScreenId::gameover, QStringLiteral("Game Over"), 2115, 1200)
+    : Screen(screens, ScreenId::gameover, tr("Game Over"), 2115, 1200)
 {
     // An alert: its message is read out as it opens, short as it is.
     setWindowRole(QAccessible::AlertMessage);
     setFont(displayFont(24));
-    Label1 = makeLabel(this, QStringLiteral("Label1"), QStringLiteral("Game Over"), 120, 0, 1935, 615);
+    Label1 = makeLabel(this, QStringLiteral("Label1"), tr("Game Over"), 120, 0, 1935, 615);
     // The display font it was drawn for is a tall, narrow face; squeeze our
     // bold stand-in to match, or the caption would not fit on one line.
     QFont title = displayFont(20.25);
     title.setStretch(70);
     Label1->setFont(title);
     Label1->setWordWrap(false);
-    Command1 = makeButton(this, QStringLiteral("Command1"), QStringLiteral("Quit Game"), 240, 600, 1575, 495);
+    Command1 = makeButton(this, QStringLiteral("Command1"), tr("Quit Game"), 240, 600, 1575, 495);
     // The button keeps the dialog font, not the window's display font.
     QFont dialog = QApplication::font();
     dialog.setFamily(dialog.family());

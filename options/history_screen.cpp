@@ -30,10 +30,10 @@ constexpr std::array<Row, 6> kRows{{
 }  // namespace
 
 HistoryScreen::HistoryScreen(Screens& screens)
-    : Screen(screens, ScreenId::horsehistory, QStringLiteral("Furlox History"), 4680, 3330)
+    : Screen(screens, ScreenId::horsehistory, tr("Furlox History"), 4680, 3330)
 {
     makeLabel(this, QStringLiteral("Label1"),
-                         QStringLiteral("Below are the number of times a Furlox has won a race in this particular game"),
+                         tr("Below are the number of times a Furlox has won a race in this particular game"),
                          120, 120, 4335, 495);
     for (int h = 1; h <= kHorseCount; ++h) {
         const Row& row = kRows[h - 1];
@@ -48,7 +48,7 @@ HistoryScreen::HistoryScreen(Screens& screens)
         makeLine(this, QStringLiteral("Line%1").arg(n), 120, y, 4560, y);
     }
     makeLine(this, QStringLiteral("Line6"), 1080, 600, 1080, 2640);
-    Command1 = makeButton(this, QStringLiteral("Command1"), QStringLiteral("OK"), 1800, 2760, 1095, 495);
+    Command1 = makeButton(this, QStringLiteral("Command1"), tr("OK"), 1800, 2760, 1095, 495);
     connect(Command1, &QPushButton::clicked, this, &HistoryScreen::Command1Click);
     setEscapeButton(Command1);
 
@@ -59,7 +59,7 @@ void HistoryScreen::showRecord()
 {
     for (int h = 1; h <= kHorseCount; ++h) {
         const QString wins = QString::number(state_.winCounts[h - 1]);
-        showValue(win[h - 1], wins, QStringLiteral("Furlox %1 wins: %2").arg(h).arg(wins));
+        showValue(win[h - 1], wins, tr("Furlox %1 wins: %n", nullptr, state_.winCounts[h - 1]).arg(h));
     }
 }
 

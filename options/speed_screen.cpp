@@ -8,6 +8,7 @@
 #include <QPushButton>
 
 #include "options/options_rules.h"
+#include "screens/language.h"
 #include "screens/look.h"
 #include "screens/message_box.h"
 #include "screens/screens.h"
@@ -39,24 +40,24 @@ constexpr std::array<Key, 10> kKeys{{
 }  // namespace
 
 SpeedScreen::SpeedScreen(Screens& screens)
-    : Screen(screens, ScreenId::gspeed, QStringLiteral("Change Game Speed"), 3630, 3945)
+    : Screen(screens, ScreenId::gspeed, tr("Change Game Speed"), 3630, 3945)
 {
     QLabel* label1 = makeLabel(this, QStringLiteral("Label1"),
-                               QStringLiteral("To change the in-game Furlox speed then please enter a number between "
-                                              "30 & 1000 on the keypad below. The number already in the field is the "
-                                              "current speed."),
+                               tr("To change the in-game Furlox speed then please enter a number between "
+                                  "30 & 1000 on the keypad below. The number already in the field is the "
+                                  "current speed."),
                                120, 120, 3495, 975);
     label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     QLabel* label2 = makeLabel(this, QStringLiteral("Label2"),
-                               QStringLiteral("Enter a number where 1 is the fastest upwards"), 120, 960, 3495, 375);
+                               tr("Enter a number where 1 is the fastest upwards"), 120, 960, 3495, 375);
     label2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Text1 = makeTextBox(this, QStringLiteral("Text1"), QString(), 600, 1320, 1095, 285,
-                        QStringLiteral("Game speed in milliseconds"));
+                        tr("Game speed in milliseconds"));
     // Enter in the field applies, like the screen's button.
     connect(Text1, &QLineEdit::returnPressed, this, &SpeedScreen::Command1Click);
 
     // Made in Tab order: field, Clear, keys 1..9 and 0, Apply.
-    QPushButton* clear = makeButton(this, QStringLiteral("Command12"), QStringLiteral("Clear"), 1800, 1320, 1095, 375);
+    QPushButton* clear = makeButton(this, QStringLiteral("Command12"), tr("Clear"), 1800, 1320, 1095, 375);
     connect(clear, &QPushButton::clicked, Text1, &QLineEdit::clear);
     for (const Key& key : kKeys) {
         QPushButton* button = makeButton(this, QStringLiteral("Command%1").arg(key.number),
@@ -66,14 +67,14 @@ SpeedScreen::SpeedScreen(Screens& screens)
                 [this, digit = key.digit] { Text1->setText(Text1->text() + QLatin1Char(digit)); });
     }
     QPushButton* apply =
-        makeButton(this, QStringLiteral("Command1"), QStringLiteral("Apply Speed Change"), 600, 3360, 2415, 495);
+        makeButton(this, QStringLiteral("Command1"), tr("Apply Speed Change"), 600, 3360, 2415, 495);
     connect(apply, &QPushButton::clicked, this, &SpeedScreen::Command1Click);
 }
 
 void SpeedScreen::showEvent(QShowEvent* event)
 {
     Screen::showEvent(event);
-    Text1->setText(fromUtf8(speedFieldText(state_)));
+    Text1->setText(shownNumber(speedFieldText(state_)));
     // The field has the focus now: typing replaces the speed.
     if (focusWidget() == Text1)
         Text1->selectAll();
@@ -81,8 +82,8 @@ void SpeedScreen::showEvent(QShowEvent* event)
 
 void SpeedScreen::Command1Click()
 {
-    if (!applySpeed(state_, Text1->text().toStdString())) {
-        showMessage(this, QStringLiteral("Please Enter A Number Between 30-1000"));
+    if (!applySpeed(state_, recordNumber(Text1->text()))) {
+        showMessage(this, tr("Please Enter A Number Between 30-1000"));
         return;
     }
     screens_.hide(ScreenId::gspeed);

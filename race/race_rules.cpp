@@ -11,7 +11,7 @@ namespace furlox {
 void startRace(GameState& state)
 {
     auto& race = state.race;
-    race.status = "Status:- Racing";
+    race.status = FURLOX_TEXT("furlox", "Status:- Racing");
     race.timersOn = true;
     race.pauseEnabled = true;
     race.pauseVisible = true;
@@ -23,13 +23,13 @@ void togglePause(GameState& state)
     auto& race = state.race;
     if (!race.paused) {
         race.timersOn = false;
-        race.pauseCaption = "UNPAUSE GAME";
-        race.status = "Status:- Game Paused";
+        race.pauseCaption = FURLOX_TEXT("furlox", "UNPAUSE GAME");
+        race.status = FURLOX_TEXT("furlox", "Status:- Game Paused");
         race.paused = true;
     } else {
         race.timersOn = true;
-        race.pauseCaption = "PAUSE GAME";
-        race.status = "Status:- Racing";
+        race.pauseCaption = FURLOX_TEXT("furlox", "PAUSE GAME");
+        race.status = FURLOX_TEXT("furlox", "Status:- Racing");
         race.paused = false;
     }
 }
@@ -57,7 +57,9 @@ TickResult horseTick(GameState& state, int horse, Random& random)
 void finishRace(GameState& state, int horse)
 {
     auto& race = state.race;
+    // The record keeps the English; the race screen words it from the winner.
     race.status = horseLabel(horse) + " Has Won!";
+    race.winner = horse;
     state.winCounts[horse - 1] += 1;
     race.timersOn = false;
     race.goEnabled = false;
@@ -98,38 +100,26 @@ void settleRace(GameState& state, int horse)
         settleLine(state.computerRecord, horse, odds);
 }
 
-namespace {
-
-// "Ann won £120, now £170", "Bob lost £40, now £0 and has run out of
-// money", "Cy bet nothing, still £50".
-std::string resultLine(const std::string& who, const BetLine& line, int horse, int odds, const std::string& sign)
-{
-    const double stake = readNumber(line.stake).value_or(0.0);
-    if (!(stake > 0))
-        return who + " bet nothing, still " + sign + line.after;
-    const bool won = line.horse == std::to_string(horse);
-    return who + (won ? " won " : " lost ") + sign + writeNumber(won ? stake * odds : stake) + ", now " + sign +
-           line.after + (line.after == "0" ? " and has run out of money" : "");
-}
-
-}  // namespace
-
-std::string weekResults(const GameState& state, int horse)
+WeekResults weekResults(const GameState& state, int horse)
 {
     const int odds = state.odds[horse - 1];
-    std::string text;
-    auto add = [&text](const std::string& sentence) { text += (text.empty() ? "" : " ") + sentence + "."; };
+    WeekResults results;
+    auto add = [&](int slot, const std::string& name, const BetLine& line) {
+        const double stake = readNumber(line.stake).value_or(0.0);
+        const bool won = line.horse == std::to_string(horse);
+        using O = WeekResult::Outcome;
+        const O outcome = !(stake > 0) ? O::Nothing : won ? O::Won : O::Lost;
+        results.push_back({slot, name, outcome, outcome == O::Nothing ? "" : writeNumber(won ? stake * odds : stake),
+                           line.after});
+    };
     for (int i = 0; i < kSlotCount; ++i) {
         // Slots nobody plays, and players already out before this week, had nothing on the race.
-        if (!state.players[i].nameBoxEnabled || state.record[i].before == "0")
-            continue;
-        const std::string& name = state.players[i].name;
-        add(resultLine(name.empty() ? "Player " + std::to_string(i + 1) : name, state.record[i], horse, odds,
-                       state.currency));
+        if (state.players[i].nameBoxEnabled && state.record[i].before != "0")
+            add(i + 1, state.players[i].name, state.record[i]);
     }
     if (state.computer.takesPart && !state.computer.outOfMoney)
-        add(resultLine(state.computer.name, state.computerRecord, horse, odds, state.currency));
-    return text;
+        add(0, state.computer.name, state.computerRecord);
+    return results;
 }
 
 bool nextWeek(GameState& state, Random& random)
@@ -152,15 +142,16 @@ bool nextWeek(GameState& state, Random& random)
     drawOdds(state, random);
 
     auto& race = state.race;
-    race.status = "Status:- Getting Ready For Start";
+    race.status = FURLOX_TEXT("furlox", "Status:- Getting Ready For Start");
     race.positions.fill(kStartPosition);
+    race.winner = 0;
     race.timersOn = false;
     for (int i = 0; i < kSlotCount; ++i)
         state.players[i].money = state.record[i].after;
     race.goEnabled = true;
     race.goVisible = true;
     race.nextEnabled = false;
-    race.pauseCaption = "PAUSE GAME";
+    race.pauseCaption = FURLOX_TEXT("furlox", "PAUSE GAME");
     race.paused = false;
     race.pauseEnabled = true;
     // Writing "0" into every stake box changes each of them: RACE! is on.

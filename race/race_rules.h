@@ -33,10 +33,10 @@ void finishRace(GameState& state, int horse);
 // horse n; a slot whose money after is exactly "0" can bet no more.
 void settleRace(GameState& state, int horse);
 
-// What the race did to everyone who bet in it, as a screen reader says it:
-// "Ann won £120, now £170. Bob lost £5, now £40." The computer is named
+// What the race did to everyone who bet in it, as a screen reader is told
+// it: "Ann won £120, now £170. Bob lost £5, now £40." The computer is there
 // when it bet this week. Sighted players read the same in the money labels.
-std::string weekResults(const GameState& state, int horse);
+WeekResults weekResults(const GameState& state, int horse);
 
 // "GO TO THE NEXT WEEK": marks a broke computer out, carries the money over,
 // draws new odds and resets the track. Returns true when no slot can bet,

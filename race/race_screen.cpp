@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include "race/race_rules.h"
+#include "screens/language.h"
 #include "screens/look.h"
 #include "screens/screens.h"
 
@@ -56,17 +57,17 @@ void paintOnGrass(QWidget* widget, const QColor& background = kTrackGreen)
 }  // namespace
 
 RaceScreen::RaceScreen(Screens& screens)
-    : Screen(screens, ScreenId::ingame, QStringLiteral("Trackside"), kClientWidth, kClientHeight)
+    : Screen(screens, ScreenId::ingame, tr("Trackside"), kClientWidth, kClientHeight)
 {
     // Made bottom first: later siblings paint over earlier ones.
     Shape1 = new Shape(this);
     Shape1->setObjectName(QStringLiteral("Shape1"));
     Shape1->setGeometry(tw(0), tw(480), tw(8655), tw(5535));
-    Shape1->setAccessibleName(QStringLiteral("Race track"));
+    Shape1->setAccessibleName(tr("Race track"));
 
     Image7 = makeLabel(this, QStringLiteral("Image7"), QString(), 0, 0, 8145, 495);
     Image7->setPixmap(loadPicture(QStringLiteral(":/banner.png")));
-    Image7->setAccessibleName(QStringLiteral("Furlox banner"));
+    Image7->setAccessibleName(tr("Furlox banner"));
 
     for (int i = 0; i < 7; ++i) {
         Label1[i] = makeLabel(this, QStringLiteral("Label1(%1)").arg(i), QString(86, QLatin1Char('=')), 120,
@@ -86,21 +87,21 @@ RaceScreen::RaceScreen(Screens& screens)
         h.picture = makeLabel(this, QStringLiteral("Image%1").arg(horse), QString(), kStartPosition,
                               kHorseTop + kLaneSpacing * (horse - 1), 720, 630);
         h.picture->setPixmap(loadPicture(QStringLiteral(":/horse%1.png").arg(horse)));
-        h.picture->setAccessibleName(fromUtf8(horseLabel(horse)));
+        h.picture->setAccessibleName(horseName(horse));
         h.timer = makeTimer(this, QStringLiteral("Timer%1").arg(horse), state_.race.tickInterval, true);
         connect(h.timer, &QTimer::timeout, this, [this, horse] { TimerTick(horse); });
     }
     Line1 = makeLine(this, QStringLiteral("Line1"), 0, 6000, 8160, 6000);
     paintOnGrass(Line1, Qt::black);  // it runs along the bottom of the grass
 
-    Command2 = makeButton(this, QStringLiteral("Command2"), QStringLiteral("__==--GO TO THE NEXT WEEK--==__"), 120,
+    Command2 = makeButton(this, QStringLiteral("Command2"), tr("__==--GO TO THE NEXT WEEK--==__"), 120,
                           6120, 7935, 735);
-    Command3 = makeButton(this, QStringLiteral("Command3"), QStringLiteral("PAUSE GAME"), 120, 6120, 7935, 735);
-    Command1 = makeButton(this, QStringLiteral("Command1"), QStringLiteral("//\\\\__==--GO!--==__//\\\\"), 120,
+    Command3 = makeButton(this, QStringLiteral("Command3"), recordText(state_.race.pauseCaption), 120, 6120, 7935, 735);
+    Command1 = makeButton(this, QStringLiteral("Command1"), tr("//\\\\__==--GO!--==__//\\\\"), 120,
                           6120, 7935, 735);
     // The captions are drawings; a screen reader gets plain words.
-    Command1->setAccessibleName(QStringLiteral("Go!"));
-    Command2->setAccessibleName(QStringLiteral("Go to the next week"));
+    Command1->setAccessibleName(tr("Go!"));
+    Command2->setAccessibleName(tr("Go to the next week"));
     // Top first: GO!, then PAUSE, then NEXT WEEK.
     Command2->raise();
     Command3->raise();
@@ -139,14 +140,16 @@ void RaceScreen::showRecord()
     // Focus goes to NEXT WEEK when the race ends: it carries the winner and
     // what everyone won or lost, written before the focus arrives so that
     // it is read with it.
+    // The record keeps the status in English; the winner's is worded here.
+    const QString status = race.winner ? tr("%1 Has Won!").arg(horseName(race.winner)) : recordText(race.status);
     Command2->setAccessibleDescription(
-        fromUtf8(race.results.empty() ? race.status : race.status + " " + race.results));
+        race.results.empty() ? status : status + QLatin1Char(' ') + resultsText(race.results, state_.currency));
     // GO! covers PAUSE, and both cover NEXT WEEK; only the top one is shown.
     showStack({{Command1, race.goVisible, race.goEnabled},
                {Command3, race.pauseVisible, race.pauseEnabled},
                {Command2, race.nextVisible, race.nextEnabled}});
-    Command3->setText(literalCaption(fromUtf8(race.pauseCaption)));
-    statusText_->setText(fromUtf8(race.status));
+    Command3->setText(literalCaption(recordText(race.pauseCaption)));
+    statusText_->setText(status);
     for (int horse = 1; horse <= kHorseCount; ++horse) {
         QTimer* timer = horses_[horse - 1].timer;
         // setInterval would restart a running timer; the speed only changes

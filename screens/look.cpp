@@ -19,6 +19,7 @@
 #include <QRadioButton>
 #include <QTimer>
 
+#include "screens/language.h"
 #include "screens/text_box.h"
 
 namespace furlox {
@@ -45,8 +46,15 @@ void installGameFonts()
     const int id = unscaled && QFile::exists(kDialogFontFile) ? QFontDatabase::addApplicationFont(kDialogFontFile) : -1;
     const QStringList families = id >= 0 ? QFontDatabase::applicationFontFamilies(id) : QStringList();
     if (!families.isEmpty()) {
-        font = QFont(families.first());
-        font.setPointSizeF(kDialogPointSize);
+        QFont dialog(families.first());
+        dialog.setPointSizeF(kDialogPointSize);
+        // A language whose letters the bitmap face lacks would have them
+        // drawn from another face in the middle of a word: such a language
+        // gets the condensed sans for every text instead.
+        const QFontMetrics metrics(dialog);
+        const QString letters = languageLetters();
+        if (std::all_of(letters.begin(), letters.end(), [&](QChar c) { return metrics.inFontUcs4(c.unicode()); }))
+            font = dialog;
     }
     QApplication::setFont(font);
 }

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QIcon>
+#include <QLocale>
 #include <QMetaObject>
 #include <QPointer>
 #include <QTimer>
@@ -12,6 +13,7 @@
 
 #include "core/game_state.h"
 #include "core/random.h"
+#include "screens/language.h"
 #include "screens/look.h"
 #include "screens/screen.h"
 #include "screens/screens.h"
@@ -93,6 +95,9 @@ int runGame(int argc, char** argv, const std::function<void(QWidget& splash)>& o
     QApplication::setApplicationName(QStringLiteral("Furlox"));
     QApplication::setApplicationVersion(QStringLiteral("3.1"));
     QApplication::setDesktopFileName(QStringLiteral("furlox"));
+    // The desktop's language (LANGUAGE, LC_ALL, LC_MESSAGES, LANG), before
+    // any screen is made.
+    useLanguage(QLocale::system().uiLanguages());
 
     GameState state;
     SeededRandom random(

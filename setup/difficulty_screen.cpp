@@ -24,31 +24,31 @@ struct Level {
     int left;
 };
 constexpr std::array<Level, 3> kLevels{{
-    {"Command2", "Easy", "easy", 120},
-    {"Command3", "Medium", "medium", 1080},
-    {"Command4", "Hard", "hard", 2040},
+    {"Command2", QT_TRANSLATE_NOOP("furlox::DifficultyScreen", "Easy"), "easy", 120},
+    {"Command3", QT_TRANSLATE_NOOP("furlox::DifficultyScreen", "Medium"), "medium", 1080},
+    {"Command4", QT_TRANSLATE_NOOP("furlox::DifficultyScreen", "Hard"), "hard", 2040},
 }};
 }  // namespace
 
 DifficultyScreen::DifficultyScreen(Screens& screens)
-    : Screen(screens, ScreenId::computerdifficulty, QStringLiteral("Please Select the Computer Difficulty"),
+    : Screen(screens, ScreenId::computerdifficulty, tr("Please Select the Computer Difficulty"),
              kClientWidth, kShortHeight)
 {
     for (std::size_t i = 0; i < kLevels.size(); ++i) {
         const Level& level = kLevels[i];
-        levelButtons[i] = makeButton(this, QString::fromLatin1(level.button), QString::fromLatin1(level.caption),
+        levelButtons[i] = makeButton(this, QString::fromLatin1(level.button), tr(level.caption),
                                      level.left, 360, 975, 495);
         connect(levelButtons[i], &QPushButton::clicked, this, [this, &level] { levelClick(level.level); });
     }
     // Made after the level buttons: the labels between them and Continue
     // take no focus, so the Tab order runs Easy, Medium, Hard, Continue.
-    Label1 = makeLabel(this, QStringLiteral("Label1"), QStringLiteral("Please select the computer difficulty:"), 240,
+    Label1 = makeLabel(this, QStringLiteral("Label1"), tr("Please select the computer difficulty:"), 240,
                        120, 2655, 255);
     Label2 = makeLabel(this, QStringLiteral("Label2"), QStringLiteral("difficulty"), 720, 2160, 1815, 255);
     Label2->setVisible(false);
-    Label3 = makeLabel(this, QStringLiteral("Label3"), QStringLiteral("You will be playing:"), 120, 960, 2775, 255);
+    Label3 = makeLabel(this, QStringLiteral("Label3"), tr("You will be playing:"), 120, 960, 2775, 255);
     Label4 = makeLabel(this, QStringLiteral("Label4"), QString(), 120, 1200, 2895, 255);
-    Command1 = makeButton(this, QStringLiteral("Command1"), QStringLiteral("Continue"), 600, 1560, 1935, 495);
+    Command1 = makeButton(this, QStringLiteral("Command1"), tr("Continue"), 600, 1560, 1935, 495);
     Command1->setEnabled(false);
     Timer1 = makeTimer(this, QStringLiteral("Timer1"), 1);
 
@@ -70,7 +70,7 @@ void DifficultyScreen::showRecord()
     Label4->setVisible(d.nameVisible && d.tall);
     Command1->setVisible(d.tall);
     const QString name = fromUtf8(state_.computer.name);
-    showValue(Label4, name, QStringLiteral("You will be playing: ") + name);
+    showValue(Label4, name, tr("You will be playing: %1").arg(name));
     Command1->setAccessibleDescription(Label4->accessibleName());  // heard with the focus
     Label2->setText(fromUtf8(state_.computer.level));
     Command1->setEnabled(d.continueEnabled);

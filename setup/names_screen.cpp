@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "screens/language.h"
 #include "screens/look.h"
 #include "screens/screens.h"
 #include "setup/setup_rules.h"
@@ -12,19 +13,25 @@
 namespace furlox {
 
 namespace {
-constexpr std::array<const char*, kSlotCount> kRowCaptions{"Player One Name:", "Player Two Name:",
-                                                           "Player Three Name:", "Player Four Name:"};
+constexpr std::array<const char*, kSlotCount> kRowCaptions{
+    QT_TRANSLATE_NOOP("furlox::NamesScreen", "Player One Name:"), QT_TRANSLATE_NOOP("furlox::NamesScreen", "Player Two Name:"),
+    QT_TRANSLATE_NOOP("furlox::NamesScreen", "Player Three Name:"), QT_TRANSLATE_NOOP("furlox::NamesScreen", "Player Four Name:")};
 }  // namespace
 
 NamesScreen::NamesScreen(Screens& screens)
-    : Screen(screens, ScreenId::plname, QStringLiteral("Player Names"), 4230, 2385)
+    : Screen(screens, ScreenId::plname, tr("Player Names"), 4230, 2385)
 {
+    // The names the game offers until the players type their own, in the
+    // player's language.
+    for (int k = 1; k <= kSlotCount; ++k)
+        if (std::string& typed = state_.players[k - 1].typedName; typed == kFirstNames[k - 1])
+            typed = recordText(typed).toStdString();
     for (int k = 1; k <= kSlotCount; ++k) {
         const int top = 240 + 360 * (k - 1);
-        QLabel* label = makeLabel(this, QStringLiteral("Label%1").arg(k), QString::fromLatin1(kRowCaptions[k - 1]),
+        QLabel* label = makeLabel(this, QStringLiteral("Label%1").arg(k), tr(kRowCaptions[k - 1]),
                                   120, top, 1455, 255);
         QLineEdit* box = makeTextBox(this, QStringLiteral("Text%1").arg(k), fromUtf8(state_.players[k - 1].typedName),
-                                     1680, top, 2415, 285, QStringLiteral("Player %1 name").arg(k));
+                                     1680, top, 2415, 285, tr("Player %1 name").arg(k));
         label->setBuddy(box);
         // Any change of a box is the name, whoever made it; Enter in a box
         // confirms the names like the button.
@@ -33,7 +40,7 @@ NamesScreen::NamesScreen(Screens& screens)
         Label[k - 1] = label;
         Text[k - 1] = box;
     }
-    Command1 = makeButton(this, QStringLiteral("Command1"), QStringLiteral("Lets Race!"), 1080, 1800, 1935, 495);
+    Command1 = makeButton(this, QStringLiteral("Command1"), tr("Lets Race!"), 1080, 1800, 1935, 495);
     connect(Command1, &QPushButton::clicked, this, &NamesScreen::Command1Click);
     refresh();
 }
@@ -41,8 +48,8 @@ NamesScreen::NamesScreen(Screens& screens)
 void NamesScreen::showRecord()
 {
     const bool confirmed = state_.names.confirmed;
-    setWindowTitle(confirmed ? QStringLiteral("Change Player Names") : QStringLiteral("Player Names"));
-    Command1->setText(confirmed ? QStringLiteral("Change It!") : QStringLiteral("Lets Race!"));
+    setWindowTitle(confirmed ? tr("Change Player Names") : tr("Player Names"));
+    Command1->setText(confirmed ? tr("Change It!") : tr("Lets Race!"));
     for (int k = 1; k <= kSlotCount; ++k) {
         const PlayerSlot& slot = state_.players[k - 1];
         const QString typed = fromUtf8(slot.typedName);

@@ -12,21 +12,23 @@
 namespace furlox {
 
 namespace {
-constexpr std::array<const char*, kSlotCount> kCountCaptions{"1 Player", "2 Players", "3 Players", "4 Players"};
+constexpr std::array<const char*, kSlotCount> kCountCaptions{
+    QT_TRANSLATE_NOOP("furlox::SelectPlayersScreen", "1 Player"), QT_TRANSLATE_NOOP("furlox::SelectPlayersScreen", "2 Players"),
+    QT_TRANSLATE_NOOP("furlox::SelectPlayersScreen", "3 Players"), QT_TRANSLATE_NOOP("furlox::SelectPlayersScreen", "4 Players")};
 }  // namespace
 
 SelectPlayersScreen::SelectPlayersScreen(Screens& screens)
-    : Screen(screens, ScreenId::selectpl, QStringLiteral("Select Amount of Players"), 3510, 2835)
+    : Screen(screens, ScreenId::selectpl, tr("Select Amount of Players"), 3510, 2835)
 {
-    Label1 = makeLabel(this, QStringLiteral("Label1"), QStringLiteral("How many players would you like to play?"),
+    Label1 = makeLabel(this, QStringLiteral("Label1"), tr("How many players would you like to play?"),
                        240, 120, 3015, 255);
     for (int count = 1; count <= kSlotCount; ++count) {
         QPushButton* button = makeButton(this, QStringLiteral("Command%1").arg(count),
-                                         QString::fromLatin1(kCountCaptions[count - 1]), 240, 480 * count, 3015, 495);
+                                         tr(kCountCaptions[count - 1]), 240, 480 * count, 3015, 495);
         connect(button, &QPushButton::clicked, this, [this, count] { CommandClick(count); });
         Command[count - 1] = button;
     }
-    Check1 = makeCheckBox(this, QStringLiteral("Check1"), QStringLiteral("Include a computer player?"), 600, 2520,
+    Check1 = makeCheckBox(this, QStringLiteral("Check1"), tr("Include a computer player?"), 600, 2520,
                           2295, 255);
 }
 

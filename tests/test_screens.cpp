@@ -332,7 +332,7 @@ void ScreensTest::valuesAreReadWithTheirMeaning()
                 spoken(decoration).isEmpty());
     // Exit straight after a race, the results untold on the focus: no crash.
     Game quitting;
-    quitting.state.betting.news = "Ann won \u00a310, now \u00a360.";
+    quitting.state.betting.news = {{1, "Ann", WeekResult::Outcome::Won, "10", "60"}};
     quitting.screens.show(betit);
     QVERIFY(active(quitting, betit) && described(QApplication::focusWidget()).startsWith("Ann won"));
 }  // a crash when it is destroyed

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Renders every screen of the game, in the states worth seeing, to PNG
-// files: furlox-screenshots [output-dir] [--scale 2] [--dark]. Runs offscreen, so
-// it needs no display. Each picture gets a plain title bar with the
-// window's caption so captions can be checked too.
+// files: furlox-screenshots [output-dir] [--scale 2] [--dark] [--lang de].
+// Runs offscreen, so it needs no display. Each picture gets a plain title
+// bar with the window's caption so captions can be checked too.
 #include <QApplication>
 #include <QDir>
 #include <QFont>
@@ -17,6 +17,7 @@
 #include "core/game_state.h"
 #include "core/random.h"
 #include "race/race_rules.h"
+#include "screens/language.h"
 #include "screens/look.h"
 #include "screens/screen.h"
 #include "screens/screens.h"
@@ -103,12 +104,15 @@ int main(int argc, char* argv[])
 {
     QString dir = QStringLiteral("docs/screenshots");
     bool dark = false;
+    QString language;
     for (int i = 1; i < argc; ++i) {
         const QString arg = QString::fromLocal8Bit(argv[i]);
         if (arg == QLatin1String("--scale") && i + 1 < argc)
             qputenv("QT_SCALE_FACTOR", argv[++i]);
         else if (arg == QLatin1String("--dark"))
             dark = true;
+        else if (arg == QLatin1String("--lang") && i + 1 < argc)
+            language = QString::fromLocal8Bit(argv[++i]);
         else
             dir = arg;
     }
@@ -120,6 +124,8 @@ int main(int argc, char* argv[])
         QApplication::setPalette(QPalette(text, window, window.lighter(), window.darker(), window, text, Qt::white,
                                           QColor(35, 38, 41), window));
     }
+    if (!language.isEmpty() && useLanguage({language}).isEmpty() && !language.startsWith(QLatin1String("en")))
+        qFatal("no translation for %s; the game speaks en %s", qPrintable(language), qPrintable(gameLanguages().join(' ')));
     installGameFonts();
     QDir().mkpath(dir);
     g_dir = dir;
