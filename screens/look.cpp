@@ -17,6 +17,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRawFont>
 #include <QTimer>
 
 #include "screens/language.h"
@@ -51,9 +52,10 @@ void installGameFonts()
         // A language whose letters the bitmap face lacks would have them
         // drawn from another face in the middle of a word: such a language
         // gets the condensed sans for every text instead.
-        const QFontMetrics metrics(dialog);
+        // (QFontMetrics would count what the fallback faces have too.)
+        const QRawFont face = QRawFont::fromFont(dialog);
         const QString letters = languageLetters();
-        if (std::all_of(letters.begin(), letters.end(), [&](QChar c) { return metrics.inFontUcs4(c.unicode()); }))
+        if (std::all_of(letters.begin(), letters.end(), [&](QChar c) { return face.supportsCharacter(c); }))
             font = dialog;
     }
     QApplication::setFont(font);
