@@ -27,6 +27,28 @@ target_link_options(furlox PRIVATE LINKER:-z,now)
 #   own copy in the build tree, so two installs at once never share a file.
 set(FURLOX_PACKAGING_DIR ${CMAKE_CURRENT_LIST_DIR})
 set(FURLOX_PACKAGING_BINARY_DIR ${CMAKE_CURRENT_BINARY_DIR}/packaging)
+
+# The desktop entry and the metainfo in every language of translations/LINGUAS,
+# from translations/LL.po, the freedesktop way (msgfmt --desktop and --xml;
+# packaging/its says what of the metainfo is translated).
+find_program(FURLOX_MSGFMT msgfmt REQUIRED)
+set(FURLOX_TRANSLATED_ENTRY ${FURLOX_PACKAGING_BINARY_DIR}/translated/furlox.desktop)
+set(FURLOX_TRANSLATED_METAINFO ${FURLOX_PACKAGING_BINARY_DIR}/translated/org.furlox.furlox.metainfo.xml)
+file(MAKE_DIRECTORY ${FURLOX_PACKAGING_BINARY_DIR}/translated)
+list(TRANSFORM FURLOX_LANGUAGES PREPEND ${PROJECT_SOURCE_DIR}/translations/ OUTPUT_VARIABLE po_files)
+list(TRANSFORM po_files APPEND .po)
+add_custom_command(OUTPUT ${FURLOX_TRANSLATED_ENTRY}
+  COMMAND ${FURLOX_MSGFMT} --desktop --template=${FURLOX_PACKAGING_DIR}/furlox.desktop.in
+          -d ${PROJECT_SOURCE_DIR}/translations -o ${FURLOX_TRANSLATED_ENTRY}
+  DEPENDS ${FURLOX_PACKAGING_DIR}/furlox.desktop.in ${po_files} ${PROJECT_SOURCE_DIR}/translations/LINGUAS
+  COMMENT "Translating the desktop entry" VERBATIM)
+add_custom_command(OUTPUT ${FURLOX_TRANSLATED_METAINFO}
+  COMMAND ${CMAKE_COMMAND} -E env GETTEXTDATADIRS=${FURLOX_PACKAGING_DIR}
+          ${FURLOX_MSGFMT} --xml -L FurloxMetaInfo --template=${FURLOX_PACKAGING_DIR}/org.furlox.furlox.metainfo.xml
+          -d ${PROJECT_SOURCE_DIR}/translations -o ${FURLOX_TRANSLATED_METAINFO}
+  DEPENDS ${FURLOX_PACKAGING_DIR}/org.furlox.furlox.metainfo.xml ${FURLOX_PACKAGING_DIR}/its/metainfo.its
+          ${po_files} ${PROJECT_SOURCE_DIR}/translations/LINGUAS
+  COMMENT "Translating the metainfo" VERBATIM)
 string(CONFIGURE [[
 set(games_dir "@FURLOX_INSTALL_GAMESDIR@")
 cmake_path(ABSOLUTE_PATH games_dir BASE_DIRECTORY "${CMAKE_INSTALL_PREFIX}" NORMALIZE)
@@ -37,13 +59,13 @@ if(CMAKE_INSTALL_DO_STRIP)
 endif()
 string(SHA1 install_tag "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}")
 set(entry "@FURLOX_PACKAGING_BINARY_DIR@/entry-${install_tag}/furlox.desktop")
-configure_file("@FURLOX_PACKAGING_DIR@/furlox.desktop.in" "${entry}" @ONLY)
+configure_file("@FURLOX_TRANSLATED_ENTRY@" "${entry}" @ONLY)
 file(INSTALL DESTINATION "${CMAKE_INSTALL_PREFIX}/@CMAKE_INSTALL_DATADIR@/applications"
      TYPE FILE FILES "${entry}")
 ]] FURLOX_INSTALL_CODE @ONLY)
 install(CODE "${FURLOX_INSTALL_CODE}")
 
-install(FILES packaging/org.furlox.furlox.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES ${FURLOX_TRANSLATED_METAINFO} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES assets/furlox.png DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/256x256/apps)
 install(FILES assets/furlox-64.png DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/64x64/apps RENAME furlox.png)
 
@@ -62,7 +84,7 @@ foreach(doc furlox.6 changelog)
     VERBATIM)
   list(APPEND FURLOX_COMPRESSED_DOCS ${copy}.gz)
 endforeach()
-add_custom_target(furlox_docs ALL DEPENDS ${FURLOX_COMPRESSED_DOCS})
+add_custom_target(furlox_docs ALL DEPENDS ${FURLOX_COMPRESSED_DOCS} ${FURLOX_TRANSLATED_ENTRY} ${FURLOX_TRANSLATED_METAINFO})
 install(FILES ${FURLOX_PACKAGING_BINARY_DIR}/furlox.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
 install(FILES ${FURLOX_PACKAGING_BINARY_DIR}/changelog.gz packaging/copyright
         DESTINATION ${CMAKE_INSTALL_DOCDIR})

@@ -27,6 +27,18 @@ file(READ "${prefix}/share/applications/furlox.desktop" entry)
 if(NOT entry MATCHES "\nIcon=furlox\n")
   message(FATAL_ERROR "the desktop entry does not name the installed icon")
 endif()
+# Both say what the game is in every language it speaks.
+file(READ "${prefix}/share/metainfo/org.furlox.furlox.metainfo.xml" metainfo)
+foreach(lang IN LISTS LANGUAGES)
+  foreach(key GenericName Comment Keywords)
+    if(NOT entry MATCHES "\n${key}\\[${lang}\\]=[^\n]+\n")
+      message(FATAL_ERROR "the desktop entry has no ${key}[${lang}]")
+    endif()
+  endforeach()
+  if(NOT metainfo MATCHES "<summary xml:lang=\"${lang}\">" OR NOT metainfo MATCHES "<p xml:lang=\"${lang}\">")
+    message(FATAL_ERROR "the metainfo has no summary or description in ${lang}")
+  endif()
+endforeach()
 
 # The entry names the installed game by its absolute path, so that it starts
 # whether or not the games directory is on the PATH.

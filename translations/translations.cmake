@@ -35,12 +35,27 @@ target_sources(furlox_screens PRIVATE ${out}/qrc_translations.cpp)
 # `cmake --build build --target update_translations` brings every .ts file
 # up to date with the texts in the code, and makes the file of a language
 # just added to LINGUAS. FURLOX_TEXT is the rules' marker (core/game_text.h).
-if(FURLOX_LUPDATE)
+# The desktop entry's and the metainfo's texts go to translations/furlox.pot,
+# and from there into each LL.po (a new one is made from the template).
+find_program(FURLOX_XGETTEXT xgettext)
+find_program(FURLOX_MSGMERGE msgmerge)
+if(FURLOX_LUPDATE AND FURLOX_XGETTEXT AND FURLOX_MSGMERGE)
+  set(pot translations/furlox.pot)
+  set(po_updates)
+  foreach(lang IN LISTS FURLOX_LANGUAGES)
+    list(APPEND po_updates COMMAND sh -c "test -f translations/${lang}.po || msginit --no-translator -l ${lang} -i ${pot} -o translations/${lang}.po"
+                           COMMAND ${FURLOX_MSGMERGE} --quiet --update --backup=none translations/${lang}.po ${pot})
+  endforeach()
   add_custom_target(update_translations
     COMMAND ${FURLOX_LUPDATE} -silent -locations none -no-obsolete
             -tr-function-alias QT_TRANSLATE_NOOP+=FURLOX_TEXT
             -I . -extensions cpp,h core screens setup betting race computer options -ts ${ts_files}
+    COMMAND ${FURLOX_XGETTEXT} --from-code=UTF-8 --omit-header -L Desktop -k -kGenericName -kComment -kKeywords
+            -o ${pot} packaging/furlox.desktop.in
+    COMMAND ${FURLOX_XGETTEXT} --from-code=UTF-8 --omit-header --its=packaging/its/metainfo.its -j
+            -o ${pot} packaging/org.furlox.furlox.metainfo.xml
+    ${po_updates}
     WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
-    COMMENT "Updating translations/furlox_*.ts from the code"
+    COMMENT "Updating translations/ from the code, the desktop entry and the metainfo"
     VERBATIM)
 endif()
