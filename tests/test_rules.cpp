@@ -16,6 +16,7 @@
 #include "computer/computer_rules.h"
 #include "core/number_text.h"
 #include "options/options_rules.h"
+#include "race/commentary.h"
 #include "race/race_rules.h"
 #include "screens/language.h"
 #include "screens/startup.h"
@@ -75,7 +76,25 @@ std::string typedStake(double money, Random& random)
     return kind <= 6 ? choices[kind - 1] : writeNumber(whole);
 }
 
+// The commentary's scripts: horses 1, 2, ... set this many moves from the
+// start (the rest at it; none given: where they were), then that many steps
+// (0: PAUSE GAME pressed); the calls heard, each with the step it came on.
+struct Leg {
+    std::vector<int> moves;
+    int steps;
+};
+using Legs = std::vector<Leg>;
+using Heard = std::vector<std::pair<int, Call>>;
+
+std::pair<int, Call> on(int step, CallKind kind, std::vector<int> horses = {}, std::vector<Backer> backers = {})
+{
+    return {step, {kind, kind == CallKind::Start ? "Chepstow" : "", std::move(horses), std::move(backers)}};
+}
+
 }  // namespace
+
+Q_DECLARE_METATYPE(Legs)
+Q_DECLARE_METATYPE(Heard)
 
 class RulesTest : public QObject {
     Q_OBJECT
@@ -85,6 +104,8 @@ private slots:
     void setUp();
     void stakes();
     void race();
+    void commentary_data();
+    void commentary();
     void settlementAndNextWeek();
     void favouriteScan();
     void computerSteps();
@@ -292,6 +313,76 @@ void RulesTest::race()
     QVERIFY(s.race.status == "Horse 1 (RED) Has Won!" && s.race.winner == 1 && s.winCounts[0] == 3);
     QVERIFY(!s.race.timersOn && !s.race.goVisible && !s.race.goEnabled && !s.race.pauseVisible);
     QVERIFY(s.race.nextVisible && s.race.nextEnabled && !horseTick(s, 2, random).moved);  // nobody after the winner
+}
+
+void RulesTest::commentary_data()
+{
+    using K = CallKind;
+    QTest::addColumn<int>("interval");
+    QTest::addColumn<int>("seed");  // a race run by horseTick with odds drawn from it; else odds of 2 and the legs
+    QTest::addColumn<Legs>("legs");
+    QTest::addColumn<Heard>("heard");
+    // At 600 ms a step is 100 ms of race time: the start takes 1.56 s to say, a Lead 2.2 s, a Halfway here 5.6 s.
+    const auto go = on(0, K::Start);
+    QTest::newRow("new leader, the next once the last is said; PAUSE at once, and the gap from the resume")
+        << 600 << 0 << Legs{{{1}, 20}, {{1, 2}, 20}, {{3, 2}, 0}, {{}, 0}, {{}, 20}, {{3, 4}, 20}}
+        << Heard{go, on(16, K::Lead, {1}), on(38, K::Lead, {2}), on(40, K::Paused, {1}), on(40, K::Resumed, {1}),
+                 on(62, K::Lead, {2})};
+    QTest::newRow("tie for the lead says nothing new, nor the horse last called ahead again") << 600 << 0
+        << Legs{{{1}, 20}, {{1, 1}, 30}, {{}, 0}, {{}, 0}, {{2, 1}, 10}, {{2, 3}, 20}}  // 1.5 s after a short call
+        << Heard{go, on(16, K::Lead, {1}), on(50, K::Paused), on(50, K::Resumed), on(65, K::Lead, {2})};
+    QTest::newRow("halfway: the leader and every backed horse; the waiting Lead is stale") << 600 << 0
+        << Legs{{{1}, 16}, {{1, 2}, 5}, {{1, 2, 29, 0, 5}, 40}, {{1, 2, 29, 30, 5}, 60}}
+        << Heard{go, on(16, K::Lead, {1}), on(38, K::Halfway, {3}, {{1, "Ann", 5, 2}, {0, "Pompadoodle", 6, 6}}),
+                 on(94, K::Lead, {4})};
+    QTest::newRow("final stretch: the leading three; the waiting halfway is stale") << 600 << 0
+        << Legs{{{1}, 16}, {{29}, 5}, {{46, 45, 44}, 60}} << Heard{go, on(16, K::Lead, {1}), on(38, K::Stretch, {1, 2, 3})};
+    QTest::newRow("short of time: a stretch of two, a Leads for a Lead, then nothing") << 300 << 0
+        << Legs{{{51, 50, 49}, 40}, {{51, 54, 49}, 60}, {{55, 54, 49}, 30}}
+        << Heard{go, on(32, K::Stretch, {1, 2}), on(95, K::Leads, {2})};
+    QTest::newRow("the finish beats a waiting call, once") << 600 << 0
+        << Legs{{{1}, 16}, {{1, 2}, 3}, {{1, 57}, 5}} << Heard{go, on(16, K::Lead, {1}), on(20, K::Finish, {2})};
+    QTest::newRow("30 ms: a seeded race gets the start, a call and the finish") << 30 << 28 << Legs{}
+        << Heard{go, on(312, K::Leads, {4}), on(601, K::Finish, {1})};
+}
+
+void RulesTest::commentary()
+{
+    QFETCH(int, interval);
+    QFETCH(int, seed);
+    QFETCH(Legs, legs);
+    QFETCH(Heard, heard);
+    GameState s;  // backers: Ann and the computer; not the slot without a stake, the one out, the one not playing
+    s.players[0].name = "Ann";
+    s.players[3].nameBoxEnabled = false;
+    s.record = {BetLine{"50", "10", "5", "50"}, {"50", "0", "2", "50"}, {"0", "5", "2", "0"}, {"50", "5", "3", "50"}};
+    s.computer.takesPart = true;
+    s.computer.name = "Pompadoodle";
+    s.computerRecord = {"50", "5", "6", "50"};
+    s.race.tickInterval = interval;
+    SeededRandom random(seed);
+    random.setClockMixing(false);
+    for (int& k : s.odds)
+        k = seed ? drawWhole(random, 100) : 2;
+    startRace(s);
+    Commentary c;
+    Heard got{{0, startCommentary(c, s)}};
+    int step = 0;
+    auto hear = [&](std::optional<Call> call) { call ? got.push_back({step, *call}) : void(); };
+    for (const auto& [moves, steps] : legs) {
+        for (std::size_t h = 0; h < kHorseCount && !moves.empty(); ++h)
+            s.race.positions[h] = kStartPosition + kStep * (h < moves.size() ? moves[h] : 0);
+        if (!steps)
+            togglePause(s), hear(pauseCommentary(c, s));
+        for (int i = 0; i < steps; ++i, hear(commentaryStep(c, s)))
+            ++step;
+    }
+    for (int tick = 0; seed && s.race.timersOn; ++tick, ++step, hear(commentaryStep(c, s)))
+        horseTick(s, tick % kHorseCount + 1, random);
+    QString said;  // " 16:1,3": a Lead of horse 3 on step 16
+    for (const auto& [n, call] : got)
+        said += QString(" %1:%2,%3").arg(n).arg(int(call.kind)).arg(call.horses.empty() ? 0 : call.horses[0]);
+    QVERIFY2(got == heard, qPrintable(said));
 }
 
 void RulesTest::settlementAndNextWeek()
