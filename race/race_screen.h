@@ -2,6 +2,7 @@
 #pragma once
 #include <array>
 
+#include "race/commentary.h"
 #include "screens/screen.h"
 
 class QFrame;
@@ -36,6 +37,11 @@ private:
     // A tick of horse n's timer.
     void TimerTick(int horse);
     void placeHorse(int horse);
+    // A call of the commentary, carried to the screen reader by PAUSE GAME,
+    // which has the focus while the horses run: Orca speaks a change of the
+    // focused control's description. The finish is NEXT WEEK's to tell.
+    void call(const Call& call);
+    QString callText(const Call& call) const;
 
     std::array<Horse, kHorseCount> horses_;
     QLabel* Image7 = nullptr;                 // the banner
@@ -47,6 +53,7 @@ private:
     QPushButton* Command3 = nullptr;          // pause
     QStatusBar* StatusBar1 = nullptr;
     QLabel* statusText_ = nullptr;            // the bar's one text
+    Commentary commentary_;
 };
 
 }  // namespace furlox

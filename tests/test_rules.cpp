@@ -322,24 +322,27 @@ void RulesTest::commentary_data()
     QTest::addColumn<int>("seed");  // a race run by horseTick with odds drawn from it; else odds of 2 and the legs
     QTest::addColumn<Legs>("legs");
     QTest::addColumn<Heard>("heard");
-    // At 600 ms a step is 100 ms of race time: the start takes 1.56 s to say, a Lead 2.2 s, a Halfway here 5.6 s.
+    // At 600 ms a step is 100 ms of race time: the start and a Lead take 1.56 s to say, the Halfway here 3.68 s.
     const auto go = on(0, K::Start);
     QTest::newRow("new leader, the next once the last is said; PAUSE at once, and the gap from the resume")
         << 600 << 0 << Legs{{{1}, 20}, {{1, 2}, 20}, {{3, 2}, 0}, {{}, 0}, {{}, 20}, {{3, 4}, 20}}
-        << Heard{go, on(16, K::Lead, {1}), on(38, K::Lead, {2}), on(40, K::Paused, {1}), on(40, K::Resumed, {1}),
+        << Heard{go, on(16, K::Lead, {1}), on(32, K::Lead, {2}), on(40, K::Paused, {1}), on(40, K::Resumed, {1}),
                  on(62, K::Lead, {2})};
     QTest::newRow("tie for the lead says nothing new, nor the horse last called ahead again") << 600 << 0
         << Legs{{{1}, 20}, {{1, 1}, 30}, {{}, 0}, {{}, 0}, {{2, 1}, 10}, {{2, 3}, 20}}  // 1.5 s after a short call
         << Heard{go, on(16, K::Lead, {1}), on(50, K::Paused), on(50, K::Resumed), on(65, K::Lead, {2})};
     QTest::newRow("halfway: the leader and every backed horse; the waiting Lead is stale") << 600 << 0
         << Legs{{{1}, 16}, {{1, 2}, 5}, {{1, 2, 29, 0, 5}, 40}, {{1, 2, 29, 30, 5}, 60}}
-        << Heard{go, on(16, K::Lead, {1}), on(38, K::Halfway, {3}, {{1, "Ann", 5, 2}, {0, "Pompadoodle", 6, 6}}),
-                 on(94, K::Lead, {4})};
+        << Heard{go, on(16, K::Lead, {1}), on(32, K::Halfway, {3}, {{1, "Ann", 5, 2}, {0, "Pompadoodle", 6, 6}}),
+                 on(69, K::Lead, {4})};
+    QTest::newRow("a new leader a move short of halfway waits for it") << 600 << 0
+        << Legs{{{1}, 16}, {{1, 28}, 20}, {{1, 29}, 10}}
+        << Heard{go, on(16, K::Lead, {1}), on(37, K::Halfway, {2}, {{1, "Ann", 5, 6}, {0, "Pompadoodle", 6, 6}})};
     QTest::newRow("final stretch: the leading three; the waiting halfway is stale") << 600 << 0
-        << Legs{{{1}, 16}, {{29}, 5}, {{46, 45, 44}, 60}} << Heard{go, on(16, K::Lead, {1}), on(38, K::Stretch, {1, 2, 3})};
-    QTest::newRow("short of time: a stretch of two, a Leads for a Lead, then nothing") << 300 << 0
-        << Legs{{{51, 50, 49}, 40}, {{51, 54, 49}, 60}, {{55, 54, 49}, 30}}
-        << Heard{go, on(32, K::Stretch, {1, 2}), on(95, K::Leads, {2})};
+        << Legs{{{1}, 16}, {{29}, 5}, {{46, 45, 44}, 60}} << Heard{go, on(16, K::Lead, {1}), on(32, K::Stretch, {1, 2, 3})};
+    QTest::newRow("short of time: a stretch of two, a Leads for a Lead, then nothing") << 250 << 0
+        << Legs{{{50, 49, 48}, 40}, {{50, 54, 48}, 80}, {{55, 54, 48}, 30}}
+        << Heard{go, on(38, K::Stretch, {1, 2}), on(106, K::Leads, {2})};
     QTest::newRow("the finish beats a waiting call, once") << 600 << 0
         << Legs{{{1}, 16}, {{1, 2}, 3}, {{1, 57}, 5}} << Heard{go, on(16, K::Lead, {1}), on(20, K::Finish, {2})};
     QTest::newRow("30 ms: a seeded race gets the start, a call and the finish") << 30 << 28 << Legs{}
