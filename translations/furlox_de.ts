@@ -497,6 +497,68 @@
         <source>%1 Has Won!</source>
         <translation>%1 hat gewonnen!</translation>
     </message>
+    <message>
+        <source>Horse %1 leads.</source>
+        <translation>Pferd %1 führt.</translation>
+    </message>
+    <message>
+        <source>They&apos;re off at %1!</source>
+        <translation>Und los geht&apos;s in %1!</translation>
+    </message>
+    <message>
+        <source>Horse %1 takes the lead.</source>
+        <translation>Pferd %1 übernimmt die Führung.</translation>
+    </message>
+    <message>
+        <source>first</source>
+        <extracomment>Where someone&apos;s horse stands at halfway: &quot;Ann third&quot;, &quot;Pompadoodle last&quot;.</extracomment>
+        <translation>vorn</translation>
+    </message>
+    <message>
+        <source>second</source>
+        <translation>Zweiter</translation>
+    </message>
+    <message>
+        <source>third</source>
+        <translation>Dritter</translation>
+    </message>
+    <message>
+        <source>fourth</source>
+        <translation>Vierter</translation>
+    </message>
+    <message>
+        <source>fifth</source>
+        <translation>Fünfter</translation>
+    </message>
+    <message>
+        <source>last</source>
+        <translation>hinten</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A backer and where the horse they bet on stands: &quot;Ann third&quot;.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Halfway: Horse %1 leads.</source>
+        <translation>Halbzeit: Pferd %1 führt.</translation>
+    </message>
+    <message>
+        <source>Final stretch: Horse %1 leads from %2 and %3.</source>
+        <translation>Zielgerade: Pferd %1 vor %2 und %3.</translation>
+    </message>
+    <message>
+        <source>Final stretch: Horse %1 leads from %2.</source>
+        <translation>Zielgerade: Pferd %1 vor %2.</translation>
+    </message>
+    <message>
+        <source>Race paused.</source>
+        <translation>Rennen angehalten.</translation>
+    </message>
+    <message>
+        <source>Racing again.</source>
+        <translation>Weiter geht&apos;s.</translation>
+    </message>
 </context>
 <context>
     <name>furlox::SelectPlayersScreen</name>

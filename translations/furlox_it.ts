@@ -497,6 +497,68 @@
         <source>%1 Has Won!</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Horse %1 leads.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>They&apos;re off at %1!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Horse %1 takes the lead.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>first</source>
+        <extracomment>Where someone&apos;s horse stands at halfway: &quot;Ann third&quot;, &quot;Pompadoodle last&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>second</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>third</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>fourth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>fifth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>last</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A backer and where the horse they bet on stands: &quot;Ann third&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Halfway: Horse %1 leads.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Final stretch: Horse %1 leads from %2 and %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Final stretch: Horse %1 leads from %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Race paused.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Racing again.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>furlox::SelectPlayersScreen</name>
