@@ -13,6 +13,7 @@
 #include "screens/language.h"
 #include "screens/look.h"
 #include "screens/screens.h"
+#include "screens/spoken.h"
 
 namespace furlox {
 
@@ -205,7 +206,7 @@ void RaceScreen::TimerTick(int horse)
 void RaceScreen::call(const Call& call)
 {
     if (call.kind != CallKind::Finish)
-        Command3->setAccessibleDescription(callText(call));
+        tellDescription(Command3, callText(call));
 }
 
 QString RaceScreen::callText(const Call& call) const
