@@ -89,6 +89,8 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://www.example.org/furlox)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_PROJECT_CONFIG_FILE ${FURLOX_PACKAGING_DIR}/cpack_tools.cmake)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-wine, fonts-dejavu-extra")
+# Qt's own strings (the buttons of its dialogs) in the player's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PRE_BUILD_SCRIPTS ${FURLOX_PACKAGING_DIR}/directory_modes.cmake)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
