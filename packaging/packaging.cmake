@@ -105,10 +105,14 @@ The money is play money: nothing is bought, won or paid for real.
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Furlox developers <furlox@example.org>")
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://www.example.org/furlox)
-# dpkg-shlibdeps works out the libraries (libc, libstdc++, Qt); the fonts
-# are read from their files at run time, so they are named here.
+# dpkg-shlibdeps works out the libraries (libc, libstdc++, Qt), and cpack
+# stops if it is missing (cpack_tools.cmake); the fonts are read from their
+# files at run time, so they are named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_PROJECT_CONFIG_FILE ${FURLOX_PACKAGING_DIR}/cpack_tools.cmake)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-wine, fonts-dejavu-extra")
+# Qt's own strings (the buttons of its dialogs) in the player's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PRE_BUILD_SCRIPTS ${FURLOX_PACKAGING_DIR}/directory_modes.cmake)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

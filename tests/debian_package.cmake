@@ -16,11 +16,12 @@ if(NOT log MATCHES "package: ([^\n]*\\.deb) generated")
 endif()
 set(debs "${CMAKE_MATCH_1}")
 
-# dpkg-shlibdeps finds the libraries; the fonts the game reads from their
-# files are named by hand and must stay.
+# dpkg-shlibdeps finds the libraries (without it, Depends would hold the
+# fonts alone); the fonts the game reads from their files are named by hand
+# and must stay.
 execute_process(COMMAND dpkg-deb --field "${debs}" Depends
                 RESULT_VARIABLE result OUTPUT_VARIABLE depends)
-foreach(package libc6 libqt6widgets6 fonts-wine fonts-dejavu-extra)
+foreach(package libc6 libqt6core6 libqt6gui6 libqt6widgets6 fonts-wine fonts-dejavu-extra)
   if(NOT depends MATCHES "(^|, )${package}( |,|\n)")
     message(FATAL_ERROR "the package does not depend on ${package}: ${depends}")
   endif()
