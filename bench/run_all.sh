@@ -13,7 +13,7 @@ if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
   trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
 fi
 export QT_QPA_PLATFORM=offscreen
-for b in bench_startup game_memory idle_cpu race_timing rules_throughput; do
+for b in bench_startup game_memory idle_cpu race_timing rules_throughput commentary_calls; do
   echo "== $b"
   build-bench/bench/$b
 done
