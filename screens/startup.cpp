@@ -58,12 +58,16 @@ private:
 };
 
 // What the splash does not need, loaded once it is on screen: the window
-// icon (decoded and sent to the window system) and the dialog font (its
-// first use makes fontconfig read all of its configuration). The screens
-// that show text are built after this, so they get the font from the start.
+// icon (decoded and sent to the window system), the translations, and the
+// dialog font (its first use makes fontconfig read all of its
+// configuration). The screens that show text are built after this, so they
+// get the language and the font from the start.
 void loadAfterSplash()
 {
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/furlox.png")));
+    // The desktop's language (LANGUAGE, LC_ALL, LC_MESSAGES, LANG): the
+    // splash has no words, and the font depends on the language's letters.
+    useLanguage(QLocale::system().uiLanguages());
     installGameFonts();
 }
 
@@ -95,9 +99,6 @@ int runGame(int argc, char** argv, const std::function<void(QWidget& splash)>& o
     QApplication::setApplicationName(QStringLiteral("Furlox"));
     QApplication::setApplicationVersion(QStringLiteral("3.1"));
     QApplication::setDesktopFileName(QStringLiteral("furlox"));
-    // The desktop's language (LANGUAGE, LC_ALL, LC_MESSAGES, LANG), before
-    // any screen is made.
-    useLanguage(QLocale::system().uiLanguages());
 
     GameState state;
     SeededRandom random(
