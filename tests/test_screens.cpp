@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <climits>
 #include <cmath>
 
 #include "screens/look.h"
@@ -53,6 +54,8 @@ private slots:
     void valuesAreReadWithTheirMeaning();
     void wholeGameByKeysAlone();
     void anyTextInAnyBox();
+    void everyTextAnswersAScreenReader_data();
+    void everyTextAnswersAScreenReader();
     void readableInADarkScheme();
 };
 
@@ -508,6 +511,80 @@ void ScreensTest::anyTextInAnyBox()
         g.click(betit, "Command1");
         QCOMPARE(g.visible().join("") + QString::fromStdString(g.state.record[0].stake), QString("racecourse10"));
     }
+}
+
+void ScreensTest::everyTextAnswersAScreenReader_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("offset");
+    QTest::addColumn<int>("boundary");
+    QTest::addColumn<QString>("item");  // what a screen reader gets there
+    const int character = QAccessible::CharBoundary, word = QAccessible::WordBoundary, line = QAccessible::LineBoundary,
+              sentence = QAccessible::SentenceBoundary;
+    QTest::addRow("empty: nothing") << "" << 0 << word << "";
+    QTest::addRow("a lone space: itself at the end") << " " << 1 << sentence << " ";
+    QTest::addRow("a leading space: its own item") << " 7" << 0 << word << " ";
+    QTest::addRow("-5: the number at the end") << "-5" << 2 << word << "5";
+    QTest::addRow(".5: the digit") << ".5" << 1 << character << "5";
+    QTest::addRow("dots: one item") << "..." << 3 << word << "...";
+    QTest::addRow("a name: the word with its space") << "QX Player One" << 4 << word << "Player ";
+    QTest::addRow("a name: the last word at the end") << "QX Player One" << 13 << word << "One";
+    QTest::addRow("no player: the bracket") << "(NOT PLAYING)" << 0 << word << "(";
+    QTest::addRow("an ampersand: with the word before") << "Tom & Jerry" << 4 << word << "Tom & ";
+    QTest::addRow("a combining mark: with its letter") << "Zoe\u0308 \U0001F40E" << 3 << character << "e\u0308";
+    QTest::addRow("an emoji: both halves") << "Zoe\u0308 \U0001F40E" << 6 << character << "\U0001F40E";
+    QTest::addRow("right to left: a word") << "\u05d3\u05d5\u05d3 \u05db\u05d4\u05df" << 5 << word << "\u05db\u05d4\u05df";
+    QTest::addRow("two lines: the second") << "Ann\nBob" << 5 << line << "Bob";
+    QTest::addRow("1,000 characters: the last sentence") << QString("Go! ").repeated(250) << 1000 << sentence << "Go! ";
+}
+
+void ScreensTest::everyTextAnswersAScreenReader()
+{
+    // Every text the game gives a screen reader (boxes, panel headings) asked
+    // for each item before, at and after every offset, the end (-1) and the
+    // cursor (-2): each answer comes, is a piece of the text or -1s, holds its
+    // offset and meets its neighbours. Qt's own looped for ever on most rows.
+    QFETCH(QString, text);
+    QFETCH(int, offset);
+    QFETCH(int, boundary);
+    QFETCH(QString, item);
+    Game g;
+    QList<QAccessibleTextInterface*> texts;
+    for (const ScreenEntry& entry : screenTable())
+        for (QWidget* w : g.screens.get(entry.id).findChildren<QWidget*>())
+            if (QAccessibleTextInterface* read = QAccessible::queryAccessibleInterface(w)->textInterface()) {
+                auto* frame = qobject_cast<QGroupBox*>(w);
+                frame ? frame->setTitle(literalCaption(text)) : qobject_cast<QLineEdit*>(w)->setText(text);
+                texts << read;
+            }
+    QCOMPARE(texts.size(), 13);  // the boxes of names, stakes and speed, and the panels
+    using Query = QString (QAccessibleTextInterface::*)(int, QAccessible::TextBoundaryType, int*, int*) const;
+    const Query queries[3] = {&QAccessibleTextInterface::textBeforeOffset, &QAccessibleTextInterface::textAtOffset,
+                              &QAccessibleTextInterface::textAfterOffset};
+    const int n = int(text.size());
+    for (QAccessibleTextInterface* read : texts)
+        for (int b = QAccessible::CharBoundary; b <= QAccessible::NoBoundary; ++b) {
+            auto ask = [&](int at, int side) {
+                int start = 0, end = 0;
+                const QString got = (read->*queries[side])(at, QAccessible::TextBoundaryType(b), &start, &end);
+                const bool piece = 0 <= start && start < end && end <= n && got == text.mid(start, end - start);
+                return piece || (start == -1 && end == -1 && got.isEmpty()) ? std::pair(start, end) : std::pair(-9, -9);
+            };
+            for (int side = 0; side < 3; ++side)
+                QVERIFY(ask(-3, side).first + ask(n + 1, side).first + ask(INT_MIN, side).first == -3 &&
+                        ask(-1, side) == ask(n, side) && ask(-2, side) == ask(read->cursorPosition(), side));
+            for (int at = 0; at <= n; ++at) {
+                const auto [before, here, after] = std::tuple(ask(at, 0), ask(at, 1), ask(at, 2));
+                QVERIFY2(n == 0 || (at == n && b == QAccessible::CharBoundary)
+                             ? here.first == -1 && before.second == (n ? n : -1) && after.first == -1
+                             : here.first <= at && (at < here.second || at == n) &&
+                                   (before.first == -1 ? here.first == 0 : before.second == here.first) &&
+                                   (after.first == -1 ? here.second == n : after.first == here.second),
+                         qPrintable(QString("boundary %1 at %2").arg(b).arg(at)));
+            }
+            int start = 0, end = 0;
+            QVERIFY(b != boundary || read->textAtOffset(offset, QAccessible::TextBoundaryType(b), &start, &end) == item);
+        }
 }
 
 namespace {
