@@ -314,16 +314,6 @@ void ScreensTest::valuesAreReadWithTheirMeaning()
     for (const auto& [id, role] : {std::pair{horsehistory, QAccessible::Dialog}, {aboutgame, QAccessible::Dialog},
                                    {gameover, QAccessible::AlertMessage}, {betit, QAccessible::Window}})
         QCOMPARE(QAccessible::queryAccessibleInterface(&g.screens.get(id))->role(), role);
-    // A box's text and a panel's heading are one run each, read whole.
-    g.state.players[1].name = "Tom & Jerry";
-    g.state.players[1].stake = "999";
-    g.screens.refreshAll();
-    for (const auto& [name, text] : {std::pair{"Text2", "999"}, {"Frame1(1)", "Tom & Jerry"}}) {
-        int start = -1, end = -1;
-        QAccessibleTextInterface* read = QAccessible::queryAccessibleInterface(g.at(betit, name))->textInterface();
-        const QString none = read->attributes(1, &start, &end);
-        QCOMPARE(none + read->text(start, end), QString(text));  // no attributes, over all of it
-    }
     // A window opening gives each control a new object: a screen reader
     // drops what it learnt of them while the window was hidden.
     QWidget* money = g.at(betit, "Label5");
@@ -350,9 +340,9 @@ void ScreensTest::wholeGameByKeysAlone()
     g.screens.start();
     QVERIFY(g.fire(title, "Timer1"));
     auto type = [](const QString& text) { QTest::keyClicks(QApplication::focusWidget(), text); };
-    auto keys = [](std::initializer_list<Qt::Key> keys) {
-        for (Qt::Key key : keys)
-            press(key);
+    auto keys = [](std::initializer_list<QKeyCombination> keys) {
+        for (QKeyCombination key : keys)
+            press(key.key(), key.keyboardModifiers());
     };
     QVERIFY(active(g, selectpl));
     QCOMPARE(tabChain(), (QStringList{"Command1", "Command2", "Command3", "Command4", "Check1"}));
@@ -429,8 +419,7 @@ void ScreensTest::wholeGameByKeysAlone()
     QCOMPARE(heard, results + " Odds 2 to 1");  // told once, by the first control focused
     QCOMPARE(described(g.at(betit, "Text2")), QString("Money available: \u00a345"));
     QCOMPARE(spoken(g.at(betit, "Label5")), QString("Player 1 money available: \u00a360"));  // 50 + 10 x 1
-    press(Qt::Key_Down);  // horse 2, where the focus comes back to from a side screen
-    press(Qt::Key_H, Qt::ControlModifier);
+    keys({Qt::Key_Down, Qt::CTRL | Qt::Key_H});  // horse 2, where the focus comes back to from a side screen
     QVERIFY(active(g, horsehistory));
     QCOMPARE(tabChain(), QStringList{"Command1"});
     QCOMPARE(spoken(g.at(horsehistory, "win4")), QString("Furlox 4 wins: 1"));
@@ -440,20 +429,17 @@ void ScreensTest::wholeGameByKeysAlone()
     // The computer is out: only the notice is seen, not its heading, sign or money.
     QVERIFY(showing(g.at(betit, "Label33")) && !showing(g.at(betit, "Label30")));
     QVERIFY(!showing(g.at(betit, "Label31")) && !showing(g.at(betit, "Label32")));
-    press(Qt::Key_Tab);  // the menu's shortcuts work from a stake box, which claims Ctrl+Z, A and C
-    press(Qt::Key_Z, Qt::ControlModifier);
+    keys({Qt::Key_Tab, Qt::CTRL | Qt::Key_Z});  // the menu's keys work from a stake box, which claims Ctrl+Z, A and C
     QVERIFY(active(g, gspeed) && focused() == "Text1");
     type("40");  // the speed shown was selected: typing replaces it
     press(Qt::Key_Return);  // Enter in the field applies
     QVERIFY(active(g, betit) && g.state.race.tickInterval == 40);
-    press(Qt::Key_Tab);
-    press(Qt::Key_A, Qt::ControlModifier);
+    keys({Qt::Key_Tab, Qt::CTRL | Qt::Key_A});
     QVERIFY(active(g, aboutgame));
     QCOMPARE(tabChain(), QStringList{"Command1"});
     press(Qt::Key_Escape);
     QVERIFY(active(g, betit));
-    press(Qt::Key_Tab);
-    press(Qt::Key_C, Qt::ControlModifier);
+    keys({Qt::Key_Tab, Qt::CTRL | Qt::Key_C});
     QVERIFY(active(g, currencyed));
     QCOMPARE(tabChain(), (QStringList{"Option1", "Command1"}));
     keys({Qt::Key_Down, Qt::Key_Space, Qt::Key_Tab, Qt::Key_Return});  // dollars: with none chosen an arrow only moves
@@ -562,7 +548,10 @@ void ScreensTest::everyTextAnswersAScreenReader()
     const Query queries[3] = {&QAccessibleTextInterface::textBeforeOffset, &QAccessibleTextInterface::textAtOffset,
                               &QAccessibleTextInterface::textAfterOffset};
     const int n = int(text.size());
-    for (QAccessibleTextInterface* read : texts)
+    for (QAccessibleTextInterface* read : texts) {
+        int from = 0, to = 0;  // no attributes, in one run over all of it (Orca heard "999" as "99")
+        QVERIFY(read->attributes(offset, &from, &to).isEmpty() && from == 0 && to == n);
+        QCOMPARE(read->textAtOffset(offset, QAccessible::TextBoundaryType(boundary), &from, &to), item);
         for (int b = QAccessible::CharBoundary; b <= QAccessible::NoBoundary; ++b) {
             auto ask = [&](int at, int side) {
                 int start = 0, end = 0;
@@ -582,9 +571,8 @@ void ScreensTest::everyTextAnswersAScreenReader()
                                    (after.first == -1 ? here.second == n : after.first == here.second),
                          qPrintable(QString("boundary %1 at %2").arg(b).arg(at)));
             }
-            int start = 0, end = 0;
-            QVERIFY(b != boundary || read->textAtOffset(offset, QAccessible::TextBoundaryType(b), &start, &end) == item);
         }
+    }
 }
 
 namespace {
