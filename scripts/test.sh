@@ -16,10 +16,12 @@ cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFURLOX_SANITIZE
 cmake --build build-sanitize -j"$jobs"
 (cd build-sanitize && ctest --output-on-failure -j"$jobs")
 
-# Half a minute of fuzzing the reading and writing of amounts, from the
-# seed corpus of awkward stakes (the corpus in the tree is not changed).
+# Half a minute of fuzzing: the reading and writing of amounts, from the seed
+# corpus of awkward stakes (the corpus in the tree is not changed), then a
+# screen reader's text queries, each allowed 5 s before it counts as a hang.
 CXX=clang++ cmake -S . -B build-fuzz -DFURLOX_FUZZ=ON -DFURLOX_TESTS=OFF -DFURLOX_BENCH=OFF >/dev/null
-cmake --build build-fuzz --target fuzz_numbers -j"$jobs"
+cmake --build build-fuzz --target fuzz_numbers fuzz_text -j"$jobs"
 rm -rf build-fuzz/corpus && cp -r fuzz/corpus build-fuzz/corpus
-(cd build-fuzz && ./fuzz_numbers -max_total_time=30 -print_final_stats=0 corpus 2>&1 | tail -n 1)
-echo "fuzz_numbers: 30 s clean"
+(cd build-fuzz && ./fuzz_numbers -max_total_time=15 -print_final_stats=0 corpus 2>&1 | tail -n 1)
+(cd build-fuzz && ./fuzz_text -max_total_time=15 -timeout=5 -print_final_stats=0 2>&1 | tail -n 1)
+echo "fuzz_numbers, fuzz_text: 15 s each, clean"
