@@ -65,8 +65,9 @@ QString textItem(const QString& text, int offset, int cursor, QAccessible::TextB
     const QList<int> starts = itemStarts(text, boundary);
     const int items = int(starts.size()) - 1;
     // The item holding the offset. At the end of the text it is the last
-    // one, as GTK answers too: Orca's word navigation, landing at the end
-    // of a box, reads from the word's start up to the caret.
+    // one, as GTK answers too: Orca reads the word at the caret as given
+    // when it knows no earlier caret position in the box, and an empty
+    // item there would be silence.
     int index = int(std::upper_bound(starts.begin(), starts.end() - 1, offset) - starts.begin()) - 1;
     if (offset == length && boundary == QAccessible::CharBoundary)
         index = items;  // past the last character
