@@ -38,8 +38,8 @@ QList<int> itemStarts(const QString& text, QAccessible::TextBoundaryType boundar
             // A word starts where a letter or digit follows a boundary; the
             // spaces and punctuation after it belong to it.
             startsHere = boundary == QAccessible::WordBoundary
-                              ? finder->boundaryReasons().testFlag(QTextBoundaryFinder::StartOfItem)
-                              : finder->isAtBoundary();
+                             ? finder->boundaryReasons().testFlag(QTextBoundaryFinder::StartOfItem)
+                             : finder->isAtBoundary();
         }
         if (startsHere)
             starts.push_back(p);
