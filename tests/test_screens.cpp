@@ -544,26 +544,26 @@ void ScreensTest::everyTextAnswersAScreenReader()
                 texts << read;
             }
     QCOMPARE(texts.size(), 13);  // the boxes of names, stakes and speed, and the panels
-    using Query = QString (QAccessibleTextInterface::*)(int, QAccessible::TextBoundaryType, int*, int*) const;
-    const Query queries[3] = {&QAccessibleTextInterface::textBeforeOffset, &QAccessibleTextInterface::textAtOffset,
-                              &QAccessibleTextInterface::textAfterOffset};
     const int n = int(text.size());
     for (QAccessibleTextInterface* read : texts) {
         int from = 0, to = 0;  // no attributes, in one run over all of it (Orca heard "999" as "99")
         QVERIFY(read->attributes(offset, &from, &to).isEmpty() && from == 0 && to == n);
         QCOMPARE(read->textAtOffset(offset, QAccessible::TextBoundaryType(boundary), &from, &to), item);
         for (int b = QAccessible::CharBoundary; b <= QAccessible::NoBoundary; ++b) {
-            auto ask = [&](int at, int side) {
+            auto ask = [&](int at, int side) {  // the item before (-1), at (0) or after (1)
                 int start = 0, end = 0;
-                const QString got = (read->*queries[side])(at, QAccessible::TextBoundaryType(b), &start, &end);
+                const auto type = QAccessible::TextBoundaryType(b);
+                const QString got = side < 0   ? read->textBeforeOffset(at, type, &start, &end)
+                                    : side > 0 ? read->textAfterOffset(at, type, &start, &end)
+                                               : read->textAtOffset(at, type, &start, &end);
                 const bool piece = 0 <= start && start < end && end <= n && got == text.mid(start, end - start);
                 return piece || (start == -1 && end == -1 && got.isEmpty()) ? std::pair(start, end) : std::pair(-9, -9);
             };
-            for (int side = 0; side < 3; ++side)
+            for (int side : {-1, 0, 1})
                 QVERIFY(ask(-3, side).first + ask(n + 1, side).first + ask(INT_MIN, side).first == -3 &&
                         ask(-1, side) == ask(n, side) && ask(-2, side) == ask(read->cursorPosition(), side));
             for (int at = 0; at <= n; ++at) {
-                const auto [before, here, after] = std::tuple(ask(at, 0), ask(at, 1), ask(at, 2));
+                const auto [before, here, after] = std::tuple(ask(at, -1), ask(at, 0), ask(at, 1));
                 QVERIFY2(n == 0 || (at == n && b == QAccessible::CharBoundary)
                              ? here.first == -1 && before.second == (n ? n : -1) && after.first == -1
                              : here.first <= at && (at < here.second || at == n) &&
