@@ -20,6 +20,7 @@
 #include <QRawFont>
 #include <QTimer>
 
+#include "screens/accessible_text.h"
 #include "screens/language.h"
 #include "screens/text_box.h"
 
@@ -171,8 +172,9 @@ namespace {
 // caption, and with the caption as its text, so that a review of the screen
 // line by line reads it as the panel's heading; a frame without text is
 // passed over there. Unlike Qt's own, it does not say it labels each
-// control inside it, which made Orca repeat the name before every one.
-class AccessibleFrame : public QAccessibleWidget, public QAccessibleTextInterface {
+// control inside it, which made Orca repeat the name before every one. Its
+// words and sentences are the game's own (BoundedText): Qt's froze the game.
+class AccessibleFrame : public QAccessibleWidget, public BoundedText {
 public:
     explicit AccessibleFrame(QGroupBox* frame) : QAccessibleWidget(frame, QAccessible::Grouping) {}
 

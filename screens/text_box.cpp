@@ -5,6 +5,8 @@
 #include <QFocusEvent>
 #include <QFontMetrics>
 
+#include "screens/accessible_text.h"
+
 namespace furlox {
 
 namespace {
@@ -13,9 +15,10 @@ namespace {
 // the text reported as one run of attributes. Qt 6.4 answers every offset
 // with an empty run, and Orca, merging those runs to split a line by
 // language, reads all but the last character: "999" was heard as "99",
-// "100" as "10", "QX Player One" as "QX Player On".
+// "100" as "10", "QX Player One" as "QX Player On". Its words and sentences
+// are the game's own (BoundedText): Qt's froze the game.
 class AccessibleTextBox : public QAccessibleWidget,
-                          public QAccessibleTextInterface,
+                          public BoundedText,
                           public QAccessibleEditableTextInterface {
 public:
     explicit AccessibleTextBox(QLineEdit* box) : QAccessibleWidget(box, QAccessible::EditableText) {}

@@ -36,8 +36,7 @@ const Odds kAll100{100, 100, 100, 100, 100, 100};
 std::array<S, 6> texts(const Odds& odds)
 {
     std::array<S, 6> out;
-    for (int i = 0; i < 6; ++i)
-        out[i] = std::to_string(odds[i]);
+    std::transform(odds.begin(), odds.end(), out.begin(), [](int k) { return std::to_string(k); });
     return out;
 }
 
@@ -141,9 +140,7 @@ void RulesTest::chanceAndOdds()
         QVERIFY(b.next() == v && v >= 0 && v < 1 && v == static_cast<float>(v));
     // The whole-number draw at the edges of [0, 1).
     for (int n : {1, 2, 6, 10, 14, 100}) {
-        ScriptedRandom edge;
-        edge.push(0.0);
-        edge.push(kTop);
+        ScriptedRandom edge{0.0, kTop};
         QVERIFY(drawWhole(edge, n) == 1 && drawWhole(edge, n) == n);
     }
     // Reseeds that read the same clock value still give different draws.
@@ -154,9 +151,7 @@ void RulesTest::chanceAndOdds()
     QVERIFY(seen.size() > 590);
     // The odds: Int(r * 100 + 1) from 1 to 100, a reseed before each horse, once per run.
     GameState s;
-    ScriptedRandom random;
-    random.push(0.0);
-    random.push(kTop);
+    ScriptedRandom random{0.0, kTop};
     random.pushOdds({57, 57, 7, 100});
     setUpBetting(s, random);
     QVERIFY(s.odds == (Odds{1, 100, 57, 57, 7, 100}) && random.reseeds == 6);
@@ -167,7 +162,7 @@ void RulesTest::chanceAndOdds()
 
 void RulesTest::setUp()
 {
-    for (int count = 1; count <= 4; ++count) {
+    for (int count = 1; count <= 4; ++count)
         for (bool computer : {false, true}) {
             GameState s;
             for (auto& slot : s.players)
@@ -179,7 +174,6 @@ void RulesTest::setUp()
             QVERIFY(s.computer.takesPart == computer && s.betting.raceButton1Visible == !computer);
             QCOMPARE(s.computer.heading, computer ? "Wobblethorpe's money:" : S(kComputerNotPlaying));
         }
-    }
     GameState s;
     choosePlayerCount(s, 3, false);
     s.players[1].typedName = "";
@@ -447,7 +441,7 @@ void RulesTest::favouriteScan()
     constexpr std::array<int, 6> bounds{5, 20, 40, 60, 80, 100};
     constexpr std::array<std::array<int, 6>, 6> orders{{{1, 2, 3, 4, 5, 6}, {6, 5, 4, 3, 2, 1}, {5, 4, 6, 3, 1, 2},
                                                         {2, 1, 5, 4, 3, 6}, {1, 6, 3, 4, 5, 2}, {4, 2, 5, 3, 1, 6}}};
-    for (int b = 0; b < 6; ++b) {
+    for (int b = 0; b < 6; ++b)
         for (int place = 0; place < 6; ++place) {
             Odds odds{};
             for (int i = 0; i < 6; ++i)
@@ -455,7 +449,6 @@ void RulesTest::favouriteScan()
             QVERIFY2(furlox::favouriteScan(texts(odds)) == orders[b][place],
                      qPrintable(QString("bracket %1, place %2").arg(b + 1).arg(place + 1)));
         }
-    }
     QCOMPARE(furlox::favouriteScan(texts({30, 4, 50, 3, 70, 90})).value_or(0), 2);  // order beats lower odds
     QVERIFY(!furlox::favouriteScan(texts(kAll100)));
 }

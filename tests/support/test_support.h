@@ -24,7 +24,7 @@ using Odds = std::array<int, kHorseCount>;
 // counts the clock reseeds and the draws.
 class ScriptedRandom : public Random {
 public:
-    ScriptedRandom() { fallback_.setClockMixing(false); }
+    ScriptedRandom(std::initializer_list<double> values = {}) : values_(values) { fallback_.setClockMixing(false); }
     void push(double value) { values_.push_back(value); }
     void pushDraw(int d, int n) { push((d - 0.5) / n); }  // makes Int(r * n + 1) come out as d
     void pushOdds(const Odds& odds) { std::for_each(odds.begin(), odds.end(), [this](int k) { pushDraw(k, 100); }); }

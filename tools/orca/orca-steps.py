@@ -5,6 +5,9 @@
 Usage (inside run.sh):  orca-steps.py SCRIPT.steps  -- build/furlox
 A steps file has one action per line:
     key <xdotool keys>     real keystroke(s)
+    hold <modifier> <key>  the key pressed while the modifier is held down for 0.3 s, as a hand does
+                           (with "key ctrl+Left" Orca sees Ctrl released before the caret moves
+                           and reads a character instead of a word)
     type <text>            real keys typing the text
     cmd <text>             a line written to the app's stdin (program-side actions)
     wait <seconds>         extra wait
@@ -84,6 +87,9 @@ def main():
             marks.append((line, now_secs()))
             if verb == 'key':
                 subprocess.run(['xdotool', 'key', '--clearmodifiers', *arg.split()], check=True)
+            elif verb == 'hold':
+                modifier, key = arg.split()
+                subprocess.run(['xdotool', 'keydown', modifier, 'key', key, 'sleep', '0.3', 'keyup', modifier], check=True)
             elif verb == 'type':
                 subprocess.run(['xdotool', 'type', '--delay', '150', '--', arg], check=True)
             elif verb == 'cmd':
