@@ -209,7 +209,7 @@ private slots:
     void init() { useLanguage({}); }
     void cleanupTestCase() { useLanguage({}); }
     void windowsMenusTimersAndDesignValues();
-    void setUpScreensChangeAsTheyAreUsed();
+    void newGameStartsTheSetUpAgain();
     void valuesAreReadWithTheirMeaning();
     void wholeGameByKeysAlone();
     void anyTextInAnyBox_data();
@@ -339,50 +339,20 @@ void ScreensTest::windowsMenusTimersAndDesignValues()
     QCOMPARE(seen, (QStringList{"Furlox V3.1", "Player 1: You can't bet a negative amount - please enter 0 or more", "1"}));
 }
 
-void ScreensTest::setUpScreensChangeAsTheyAreUsed()
+void ScreensTest::newGameStartsTheSetUpAgain()
 {
     Game g;
-    g.screens.start();
-    QVERIFY(g.fire(title, "Timer1") && !g.fire(title, "Timer1"));  // the splash hands over once
-    g.random.pushOdds({30, 4, 50, 3, 70, 90});
-    g.click(selectpl, "Check1");
-    g.click(selectpl, "Command3");
-    QCOMPARE(g.text(betit, "Label23"), QString("50 - 1"));  // the count choice set the betting screen up
-    QVERIFY(g.at(betit, "Text3")->isEnabled() && !g.at(betit, "Text4")->isEnabled());
-    QVERIFY(!g.at(plname, "Text4")->isEnabled() && !g.at(betit, "Command1")->isVisible());
-    Screen& d = g.screens.get(computerdifficulty);
-    g.click(computerdifficulty, "Command2");
-    QCOMPARE(d.height(), tw(2115));  // grown to show the name
-    for (const char* button : {"Command2", "Command3", "Command4", "Command1"})
-        QVERIFY(!g.at(computerdifficulty, button)->isEnabled());  // a level, once picked, stays
-    QCOMPARE(g.text(computerdifficulty, "Label2"), QString("easy"));
-    g.random.pushDraw(7, 10);
-    QVERIFY(g.fire(computerdifficulty, "Timer1") && !g.fire(computerdifficulty, "Timer1"));
-    QCOMPARE(g.text(computerdifficulty, "Label4"), QString("Rufus 'Hop Skip 'n' Jump' Pelloe"));
-    g.click(computerdifficulty, "Command1");
-    QCOMPARE(g.text(betit, "Label30"), QString("Rufus 'Hop Skip 'n' Jump' Pelloe's money:"));
-    // A screen reader or voice tool writes a box through the accessibility
-    // interface (QLineEdit::setText underneath): that text is the one used.
-    auto write = [&](ScreenId id, const QString& box, const QString& text) {
-        QAccessible::queryAccessibleInterface(g.at(id, box))->setText(QAccessible::Value, text);
-    };
-    g.type(plname, "Text2", "Tom & Jerry");
-    write(plname, "Text3", "");
-    g.screens.refreshAll();  // a refresh must not put the old name back
-    g.click(plname, "Command1");
-    QCOMPARE(g.at<QGroupBox>(betit, "Frame1(1)")->title() + "|" + g.at<QGroupBox>(betit, "Frame1(2)")->title(),
-             QString("Tom && Jerry|"));  // shown as typed
-    QCOMPARE(g.screens.get(plname).windowTitle() + g.text(plname, "Command1"), QString("Change Player NamesChange It!"));
-    write(betit, "Text1", "");
-    QVERIFY(!g.at(betit, "Command2")->isEnabled());  // an emptied box switches RACE! off
-    write(betit, "Text1", "12");
+    setUp(g, true);
+    g.type(betit, "Text1", "12");
     g.menu("changepl");  // renaming mid-week changes the headings only
-    g.type(plname, "Text1", "Ada");
+    g.type(plname, "Text2", "Tom & Jerry");
     g.click(plname, "Command1");
-    QCOMPARE(g.at<QGroupBox>(betit, "Frame1(0)")->title() + g.text(betit, "Text1"), QString("Ada12"));
+    QCOMPARE(g.at<QGroupBox>(betit, "Frame1(0)")->title() + "|" + g.at<QGroupBox>(betit, "Frame1(1)")->title() + "|" +
+                 g.text(betit, "Text1"),
+             QString("QX Player One|Tom && Jerry|12"));  // as typed
     g.menu("newg");  // a new game puts the set-up screens back to their first use
     QCOMPARE(g.screens.get(plname).windowTitle() + g.text(plname, "Command1"), QString("Player NamesLets Race!"));
-    QCOMPARE(d.height(), tw(945));
+    QCOMPARE(g.screens.get(computerdifficulty).height(), tw(945));
     QVERIFY(g.at(computerdifficulty, "Command4")->isEnabled() && !g.at(computerdifficulty, "Command1")->isEnabled());
     QVERIFY(g.at<QCheckBox>(selectpl, "Check1")->isChecked());  // kept between games
     QCOMPARE(g.text(plname, "Text2"), QString("Tom & Jerry"));  // names are kept too
@@ -390,7 +360,8 @@ void ScreensTest::setUpScreensChangeAsTheyAreUsed()
     QVERIFY(showing(g.at(computerdifficulty, "Command2")) && !showing(g.at(computerdifficulty, "Label4")));
     QVERIFY(!showing(g.at(computerdifficulty, "Label3")) && !showing(g.at(computerdifficulty, "Command1")));
     QCOMPARE(g.handovers.join(' '), QString("+title +selectpl -title +computerdifficulty -selectpl -computerdifficulty "
-                                            "+plname +betit -plname +plname -betit +betit -plname -betit +selectpl +computerdifficulty -selectpl"));
+                                            "+plname +betit -plname +plname -betit +betit -plname -betit +selectpl "
+                                            "+computerdifficulty -selectpl"));
 }
 
 void ScreensTest::valuesAreReadWithTheirMeaning()
@@ -464,7 +435,7 @@ void ScreensTest::wholeGameByKeysAlone()
     Game g;
     g.random.pushOdds({30, 4, 50, 1, 70, 90});
     g.screens.start();
-    QVERIFY(g.fire(title, "Timer1") && active(g, selectpl));
+    QVERIFY(g.fire(title, "Timer1") && !g.fire(title, "Timer1") && active(g, selectpl));  // the splash hands over once
     auto type = [](const QString& text) { QTest::keyClicks(QApplication::focusWidget(), text); };
     auto keys = [](std::initializer_list<QKeyCombination> keys) {
         for (QKeyCombination key : keys)
@@ -476,23 +447,35 @@ void ScreensTest::wholeGameByKeysAlone()
     };
     QCOMPARE(tabChain(), (QStringList{"Command1", "Command2", "Command3", "Command4", "Check1"}));
     QVERIFY(to({Qt::Key_Backtab, Qt::Key_Space, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Return}, computerdifficulty));
-    QCOMPARE(tabChain(), (QStringList{"Command2", "Command3", "Command4"}));  // the computer, 2 Players; Continue is below the edge
+    QCOMPARE(g.text(betit, "Label23"), QString("50 - 1"));  // the count choice (the computer, 2 Players) set the bets up
+    QCOMPARE(tabChain(), (QStringList{"Command2", "Command3", "Command4"}));  // Continue is below the edge
     keys({Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Enter});  // Hard, with the keypad's Enter
+    QVERIFY(g.screens.get(computerdifficulty).height() == tw(2115) && g.text(computerdifficulty, "Label2") == "hard");
+    for (const char* button : {"Command2", "Command3", "Command4", "Command1"})
+        QVERIFY(!g.at(computerdifficulty, button)->isEnabled());  // a level, once picked, stays
     g.random.pushDraw(4, 10);
-    QVERIFY(g.fire(computerdifficulty, "Timer1"));
+    QVERIFY(g.fire(computerdifficulty, "Timer1") && !g.fire(computerdifficulty, "Timer1"));
+    QCOMPARE(g.text(computerdifficulty, "Label4"), QString("Pompadoodle"));
     QCOMPARE(tabChain(), QStringList{"Command1"});  // Continue, once it can be pressed
     QVERIFY(to({Qt::Key_Return}, plname));
     type("Ann");  // the default, selected as the screen opened, is replaced
     QCOMPARE(tabChain(), (QStringList{"Text1", "Text2", "Command1"}));
     press(Qt::Key_Tab);
-    type("Bob");
+    // A screen reader or voice tool writes a box through the accessibility
+    // interface (QLineEdit::setText underneath): that text is the one used.
+    QAccessible::queryAccessibleInterface(g.at(plname, "Text2"))->setText(QAccessible::Value, "");
+    g.screens.refreshAll();  // a refresh must not put the old name back
     QVERIFY(to({Qt::Key_Return}, betit));  // Enter in a name box confirms
     QCOMPARE(tabChain(), (QStringList{"Option1", "Text1", "Option12", "Text2", "Command2"}));  // the covered RACE! is no stop
-    QCOMPARE(g.at<QGroupBox>(betit, "Frame1(0)")->title() + g.at<QGroupBox>(betit, "Frame1(1)")->title(),
-             QString("AnnBob"));
+    QStringList headings;
+    for (int slot = 0; slot < 4; ++slot)
+        headings << g.at<QGroupBox>(betit, QString("Frame1(%1)").arg(slot))->title();
+    QCOMPARE(headings.join('|') + "|" + g.screens.get(plname).windowTitle() + "|" + g.text(plname, "Command1"),
+             QString("Ann||(NOT PLAYING)|(NOT PLAYING)|Change Player Names|Change It!"));
     keys({Qt::Key_Down, Qt::Key_Down, Qt::Key_Down});  // horse 4, now the panel's one stop
     QCOMPARE(tabChain(), (QStringList{"Option4", "Text1", "Option12", "Text2", "Command2"}));
-    press(Qt::Key_Tab);
+    keys({Qt::Key_Tab, Qt::Key_Backspace});
+    QVERIFY(!g.at(betit, "Command2")->isEnabled());  // an emptied box switches RACE! off
     type("10");
     keys({Qt::Key_Tab, Qt::Key_Down, Qt::Key_Tab});  // horse 2
     type("60");
@@ -542,7 +525,7 @@ void ScreensTest::wholeGameByKeysAlone()
     QCOMPARE(calls.join('|') + "|" + g.text(ingame, "Command3"), QString("They're off at Chepstow!|Race paused.|Racing again.|"
                                                                     "Horse 4 takes the lead.|Horse 4 leads.|PAUSE GAME"));
     QCOMPARE(tabChain(), QStringList{"Command2"});
-    const QString results("Ann won \u00a310, now \u00a360. Bob lost \u00a35, now \u00a345. Pompadoodle lost \u00a350, "
+    const QString results("Ann won \u00a310, now \u00a360. Player 2 lost \u00a35, now \u00a345. Pompadoodle lost \u00a350, "
                           "now \u00a30 and has run out of money.");
     QCOMPARE(heard, "Horse 4 (GREEN) Has Won! " + results);
     g.random.pushOdds({2, 3, 4, 1, 5, 6});
