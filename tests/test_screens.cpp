@@ -220,9 +220,8 @@ class ScreensTest : public QObject {
 private slots:
     void init() { useLanguage({}); }
     void cleanupTestCase() { useLanguage({}); }
-    void windowsMenusTimersAndDesignValues();
+    void eachScreenAsMadeAndAsRead();
     void newGameStartsTheSetUpAgain();
-    void valuesAreReadWithTheirMeaning();
     void wholeGameByKeysAlone();
     void anyTextInAnyBox_data();
     void anyTextInAnyBox();
@@ -230,11 +229,10 @@ private slots:
     void everyTextAnswersAScreenReader();
     void captionsFitAndStandOut_data();
     void captionsFitAndStandOut();
-    void languageFollowsTheDesktop();
-    void amountsAsTheLanguageWritesThem();
+    void languagesAndTheirNumbers();
 };
 
-void ScreensTest::windowsMenusTimersAndDesignValues()
+void ScreensTest::eachScreenAsMadeAndAsRead()
 {
     // Each screen's caption and client size in twips; all but the splash have
     // a title bar without close, minimise or maximise box, and a fixed size.
@@ -348,38 +346,9 @@ void ScreensTest::windowsMenusTimersAndDesignValues()
     });
     g.click(betit, "Command1");
     QCOMPARE(seen, (QStringList{"Furlox V3.1", "Player 1: You can't bet a negative amount - please enter 0 or more", "1"}));
-}
-
-void ScreensTest::newGameStartsTheSetUpAgain()
-{
-    Game g;
-    setUp(g, true);
-    g.type(betit, "Text1", "12");
-    g.menu("changepl");  // renaming mid-week changes the headings only
-    g.type(plname, "Text2", "Tom & Jerry");
-    g.click(plname, "Command1");
-    QCOMPARE(g.at<QGroupBox>(betit, "Frame1(0)")->title() + "|" + g.at<QGroupBox>(betit, "Frame1(1)")->title() + "|" +
-                 g.text(betit, "Text1"),
-             QString("QX Player One|Tom && Jerry|12"));  // as typed
-    g.menu("newg");  // a new game puts the set-up screens back to their first use
-    QCOMPARE(g.screens.get(plname).windowTitle() + g.text(plname, "Command1"), QString("Player NamesLets Race!"));
-    QCOMPARE(g.screens.get(computerdifficulty).height(), tw(945));
-    QVERIFY(g.at(computerdifficulty, "Command4")->isEnabled() && !g.at(computerdifficulty, "Command1")->isEnabled());
-    QVERIFY(g.at<QCheckBox>(selectpl, "Check1")->isChecked());  // kept between games
-    QCOMPARE(g.text(plname, "Text2"), QString("Tom & Jerry"));  // names are kept too
-    g.click(selectpl, "Command1");  // the short window again: the last name is below its edge
-    QVERIFY(showing(g.at(computerdifficulty, "Command2")) && !showing(g.at(computerdifficulty, "Label4")));
-    QVERIFY(!showing(g.at(computerdifficulty, "Label3")) && !showing(g.at(computerdifficulty, "Command1")));
-    QCOMPARE(g.handovers.join(' '), QString("+title +selectpl -title +computerdifficulty -selectpl -computerdifficulty "
-                                            "+plname +betit -plname +plname -betit +betit -plname -betit +selectpl "
-                                            "+computerdifficulty -selectpl"));
-}
-
-void ScreensTest::valuesAreReadWithTheirMeaning()
-{
-    Game g;
+    // What a screen reader reads of the values shown.
+    g.screens.hide(betit);
     GameState& s = g.state;
-    g.screens.get(betit);
     s.odds = {57, 1, 100, 12, 3, 99};
     s.players[2].money = "42.5";
     s.computer.moneyShown = "12";
@@ -437,6 +406,31 @@ void ScreensTest::valuesAreReadWithTheirMeaning()
     quitting.screens.show(betit);
     QVERIFY(active(quitting, betit) && described(QApplication::focusWidget()).startsWith("Ann won"));
 }  // a crash when it is destroyed
+
+void ScreensTest::newGameStartsTheSetUpAgain()
+{
+    Game g;
+    setUp(g, true);
+    g.type(betit, "Text1", "12");
+    g.menu("changepl");  // renaming mid-week changes the headings only
+    g.type(plname, "Text2", "Tom & Jerry");
+    g.click(plname, "Command1");
+    QCOMPARE(g.at<QGroupBox>(betit, "Frame1(0)")->title() + "|" + g.at<QGroupBox>(betit, "Frame1(1)")->title() + "|" +
+                 g.text(betit, "Text1"),
+             QString("QX Player One|Tom && Jerry|12"));  // as typed
+    g.menu("newg");  // a new game puts the set-up screens back to their first use
+    QCOMPARE(g.screens.get(plname).windowTitle() + g.text(plname, "Command1"), QString("Player NamesLets Race!"));
+    QCOMPARE(g.screens.get(computerdifficulty).height(), tw(945));
+    QVERIFY(g.at(computerdifficulty, "Command4")->isEnabled() && !g.at(computerdifficulty, "Command1")->isEnabled());
+    QVERIFY(g.at<QCheckBox>(selectpl, "Check1")->isChecked());  // kept between games
+    QCOMPARE(g.text(plname, "Text2"), QString("Tom & Jerry"));  // names are kept too
+    g.click(selectpl, "Command1");  // the short window again: the last name is below its edge
+    QVERIFY(showing(g.at(computerdifficulty, "Command2")) && !showing(g.at(computerdifficulty, "Label4")));
+    QVERIFY(!showing(g.at(computerdifficulty, "Label3")) && !showing(g.at(computerdifficulty, "Command1")));
+    QCOMPARE(g.handovers.join(' '), QString("+title +selectpl -title +computerdifficulty -selectpl -computerdifficulty "
+                                            "+plname +betit -plname +plname -betit +betit -plname -betit +selectpl "
+                                            "+computerdifficulty -selectpl"));
+}
 
 // Two players and a hard computer, from the splash to "Game Over", with keys
 // only: every button pressed with Enter or Space, each screen's Tab chain
@@ -765,7 +759,7 @@ void ScreensTest::captionsFitAndStandOut()
     QVERIFY2(bad.isEmpty(), qPrintable("\n" + bad.join('\n')));
 }
 
-void ScreensTest::languageFollowsTheDesktop()
+void ScreensTest::languagesAndTheirNumbers()
 {
     // The first language the game speaks, or English where English, C or
     // POSIX comes first; none it speaks: English. The decimal mark is the
@@ -777,10 +771,6 @@ void ScreensTest::languageFollowsTheDesktop()
     for (const auto& [desktop, chosen, half] : cases)
         QVERIFY2(useLanguage(desktop) == chosen && shownNumber("0.5") == half, qPrintable(desktop.join(' ')));
     QVERIFY(gameLanguages().size() >= 5);
-}
-
-void ScreensTest::amountsAsTheLanguageWritesThem()
-{
     // In German the game speaks German, and so do Qt's own dialogs; the
     // texts the rules keep in English too. German writes a decimal comma:
     // "2,5" is a stake of 2.5, amounts show with a comma, and a point is no
