@@ -31,13 +31,6 @@ namespace {
 constexpr double kTop = 1.0 - 1.0 / 16777216;  // the largest value below 1
 const Odds kAll100{100, 100, 100, 100, 100, 100};
 
-std::array<S, 6> texts(const Odds& odds)
-{
-    std::array<S, 6> out;
-    std::transform(odds.begin(), odds.end(), out.begin(), [](int k) { return std::to_string(k); });
-    return out;
-}
-
 // A record in the middle of a game: every field away from its first value.
 GameState played()
 {
@@ -80,8 +73,7 @@ Q_DECLARE_METATYPE(Heard)
 class RulesTest : public QObject {
     Q_OBJECT
 private slots:
-    void numbers();
-    void chanceAndOdds();
+    void numbersAndChance();
     void setUp();
     void stakes();
     void race();
@@ -92,7 +84,7 @@ private slots:
     void startup();
 };
 
-void RulesTest::numbers()
+void RulesTest::numbersAndChance()
 {
     const std::vector<std::pair<QString, double>> readable{
         {"50", 50}, {"7.5", 7.5}, {"-3", -3}, {"+4", 4}, {"  12\t", 12}, {".5", 0.5}, {"5.", 5}, {"0050", 50},
@@ -115,12 +107,7 @@ void RulesTest::numbers()
         GameState s;
         QVERIFY2(applySpeed(s, text) == (interval != 0) && s.race.tickInterval == (interval ? interval : 100), text);
     }
-}
-
-void RulesTest::chanceAndOdds()
-{
-    // The same seed gives the same values on every compiler, each exactly a
-    // single-precision number in [0, 1).
+    // Chance: a seed gives the same values on every compiler, each a single-precision number in [0, 1).
     SeededRandom a(42), b(42);
     for (double v = a.next(), i = 0; i < 3; v = a.next(), ++i)
         QVERIFY(b.next() == v && v >= 0 && v < 1 && v == static_cast<float>(v));
@@ -182,8 +169,7 @@ void RulesTest::setUp()
     QVERIFY(!s.difficulty.timerArmed && s.difficulty.continueEnabled && random.reseeds == 24);
     confirmOpponent(s);
     QCOMPARE(s.computer.heading + s.computer.level, S("Wobblethorpe's money:medium"));
-    // A new game starts the money, the headings, the computer, the set-up
-    // screens and the history again, and keeps every other field.
+    // A new game starts money, headings, computer, set-up screens and history again, and nothing else.
     s = played();
     s.computer.outOfMoney = true;
     GameState want = s;
@@ -391,9 +377,8 @@ void RulesTest::settlementAndNextWeek()
     s.players[3].nameBoxEnabled = false;
     QCOMPARE(resultsText(weekResults(s, 3), "$"), QString("Ann won $120, now $170. Player 2 lost $40, now $0 and has run "
                                                           "out of money."));
-    // Next week: the money carried over, new odds, the track, the pause
-    // button, a broke computer marked out, the results passed on to the
-    // betting screen; nothing else changes.
+    // Next week: the money carried over, new odds, the track, the pause button, a broke computer
+    // marked out, the results passed on to the betting screen; nothing else changes.
     s = played();
     s.players[1].canBet = true;
     GameState want = s;
@@ -415,10 +400,14 @@ void RulesTest::settlementAndNextWeek()
 
 void RulesTest::computerSteps()
 {
-    // For each bracket and each place in its order of preference: the horses
-    // preferred to that place sit at the bracket's bound (too high for it),
-    // the rest just under it, and no horse is in a lower bracket. The scan
-    // must take the horse at that place.
+    auto texts = [](const Odds& odds) {  // the odds as the calculation screen holds them
+        std::array<S, 6> out;
+        std::transform(odds.begin(), odds.end(), out.begin(), [](int k) { return std::to_string(k); });
+        return out;
+    };
+    // The favourite, for each bracket and each place in its order of preference: the horses
+    // preferred to that place sit at the bracket's bound (too high for it), the rest just under
+    // it, and no horse is in a lower bracket. The scan must take the horse at that place.
     constexpr std::array<int, 6> bounds{5, 20, 40, 60, 80, 100};
     constexpr std::array<std::array<int, 6>, 6> orders{{{1, 2, 3, 4, 5, 6}, {6, 5, 4, 3, 2, 1}, {5, 4, 6, 3, 1, 2},
                                                         {2, 1, 5, 4, 3, 6}, {1, 6, 3, 4, 5, 2}, {4, 2, 5, 3, 1, 6}}};
@@ -476,8 +465,7 @@ void RulesTest::computerSteps()
 // are loaded, and every screen after it still gets both.
 void RulesTest::startup()
 {
-    // The platform: X beside Wayland when there is one; otherwise, or when
-    // the user chose one, Qt's own choice.
+    // The platform: X beside Wayland where there is one; otherwise, or at the user's word, Qt's choice.
     const std::vector<std::pair<std::map<std::string, std::string>, S>> environments{
         {{{"WAYLAND_DISPLAY", "wayland-0"}, {"DISPLAY", ":0"}}, "xcb;wayland"}, {{{"DISPLAY", ":0"}}, ""},
         {{{"XDG_SESSION_TYPE", "wayland"}, {"DISPLAY", ":1"}}, "xcb;wayland"},

@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The screens through their real controls and as a screen reader reads
-// them, a whole game from the splash to "Game Over" by keys alone, and the
-// game in every language it speaks: the language the desktop asks for,
-// every caption of every screen fitting its fixed box in one face, and
-// amounts written and read as the language writes them. CTest runs the
-// captions again at scale 2.
+// The screens through their real controls and as a screen reader reads them,
+// a whole game by keys alone, and the game in every language it speaks: the
+// desktop's choice, every caption fitting its box in one face and standing
+// out (CTest runs that at scale 2 too), and amounts as the language writes them.
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
@@ -122,11 +120,10 @@ double textContrast(const QImage& image)
     return best;
 }
 
-// Every caption on the screen that is cut, wraps to more lines than its
-// box shows, runs into another caption, or takes a letter from a second
-// face; menu titles that do not fit the bar; and every text and line that
-// does not stand out from what lies behind it (3:1 at least, as for the
-// design's red on light grey; greyed controls may).
+// Every caption that is cut, wraps to more lines than its box shows, runs
+// into another or takes a letter from a second face; menu titles off the bar;
+// and every text and line that does not stand out from what lies behind it
+// (3:1 at least, as the design's red on light grey; greyed controls may).
 QStringList badCaptions(Screen& screen)
 {
     QStringList bad;
@@ -233,8 +230,7 @@ private slots:
 
 void ScreensTest::eachScreenAsMadeAndAsRead()
 {
-    // Each screen's caption and client size in twips; all but the splash have
-    // a title bar without close, minimise or maximise box, and a fixed size.
+    // Each screen's caption and its client size in twips, fixed.
     const std::vector<std::pair<const char*, QSize>> windows{
         {"", {6735, 4500}}, {"Select Amount of Players", {3510, 2835}},
         {"Please Select the Computer Difficulty", {3120, 945}}, {"Player Names", {4230, 2385}},
@@ -431,9 +427,8 @@ void ScreensTest::newGameStartsTheSetUpAgain()
                                             "+computerdifficulty -selectpl"));
 }
 
-// Two players and a hard computer, from the splash to "Game Over", with keys
-// only: every button pressed with Enter or Space, each screen's Tab chain
-// checked where it stands, nothing covered ever reached.
+// Two players and a hard computer from the splash to "Game Over" by keys alone,
+// each screen's Tab chain checked where it stands, nothing covered ever reached.
 void ScreensTest::wholeGameByKeysAlone()
 {
     Game g;
@@ -462,8 +457,7 @@ void ScreensTest::wholeGameByKeysAlone()
     type("Ann");  // the default, selected as the screen opened, is replaced
     QCOMPARE(tabChain(), (QStringList{"Text1", "Text2", "Command1"}));
     press(Qt::Key_Tab);
-    // A screen reader or voice tool writes a box through the accessibility
-    // interface (QLineEdit::setText underneath): that text is the one used.
+    // A screen reader or voice tool writes a box (setText underneath): that text is used.
     QAccessible::queryAccessibleInterface(g.at(plname, "Text2"))->setText(QAccessible::Value, "");
     g.screens.refreshAll();  // a refresh must not put the old name back
     QVERIFY(keys({Qt::Key_Return}, betit));  // Enter in a name box confirms
@@ -502,8 +496,7 @@ void ScreensTest::wholeGameByKeysAlone()
     QCOMPARE(tabChain(), QStringList{"Command1"});  // PAUSE and NEXT WEEK lie under GO!
     press(Qt::Key_Return);
     QCOMPARE(tabChain(), QStringList{"Command3"});
-    // The race is called on PAUSE, which has the focus: a screen reader
-    // speaks each new description. The caption stays as it is.
+    // The race is called on PAUSE, which has the focus; its caption stays.
     QWidget* pause = g.at(ingame, "Command3");
     QStringList calls{described(pause)};
     press(Qt::Key_Space);
@@ -552,13 +545,11 @@ void ScreensTest::wholeGameByKeysAlone()
     type("5");
     press(Qt::Key_Return);  // Enter in the field applies, or refuses
     QCOMPARE(g.messages.last() + g.visible().join(""), QString("Please Enter A Number Between 30-1000gspeed"));
-    auto keypad = [&g](std::initializer_list<int> keys) {
-        for (int key : keys)
-            QTest::keyClick(g.at(gspeed, QString("Command%1").arg(key)), Qt::Key_Space);
-    };
-    keypad({12, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11});  // Clear, then each key types its own digit
+    for (int key : {12, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11})  // Clear, then each key types its own digit
+        QTest::keyClick(g.at(gspeed, QString("Command%1").arg(key)), Qt::Key_Space);
     QCOMPARE(g.text(gspeed, "Text1"), QString("1234567890"));
-    keypad({12, 5, 11, 1});  // Clear, 4, 0, Apply
+    for (int key : {12, 5, 11, 1})  // Clear, 4, 0, Apply
+        QTest::keyClick(g.at(gspeed, QString("Command%1").arg(key)), Qt::Key_Space);
     QVERIFY(active(g, betit) && g.state.race.tickInterval == 40);
     QVERIFY(keys({Qt::Key_Tab, Qt::CTRL | Qt::Key_A}, aboutgame));
     QCOMPARE(tabChain(), QStringList{"Command1"});
@@ -593,8 +584,7 @@ void ScreensTest::wholeGameByKeysAlone()
     QCOMPARE(tabChain(), QStringList{"Command1"});
     press(Qt::Key_Return);
     QVERIFY(g.exited && g.visible().isEmpty());
-    // Every hand-over in its order: a screen shows the next, then hides
-    // itself, or hides itself, then shows the next.
+    // Every hand-over in its order (show the next then hide, or hide then show).
     QCOMPARE(g.handovers.join(' '),
              QString("+title +selectpl -title +computerdifficulty -selectpl -computerdifficulty +plname +betit -plname "
                      "+computercalculation -betit -computercalculation +racecourse -racecourse +ingame -ingame +betit "
@@ -617,8 +607,7 @@ void ScreensTest::anyTextInAnyBox_data()
 
 void ScreensTest::anyTextInAnyBox()
 {
-    // Pasted into any box: shown as it stands, refused with a clear message
-    // where it cannot be used, and the game goes on.
+    // Pasted into any box: refused with a clear message where unusable; the game goes on.
     QFETCH(QString, text);
     QFETCH(QString, refusal);
     Game g;
@@ -664,10 +653,9 @@ void ScreensTest::everyTextAnswersAScreenReader_data()
 
 void ScreensTest::everyTextAnswersAScreenReader()
 {
-    // Every text the game gives a screen reader (boxes, panel headings) asked
-    // for each item before, at and after every offset, the end (-1) and the
-    // cursor (-2): each answer comes, is a piece of the text or -1s, holds its
-    // offset and meets its neighbours. Qt's own looped for ever on most rows.
+    // Every text a screen reader gets (boxes, panel headings) asked for each item before, at
+    // and after every offset, the end (-1) and the cursor (-2): each answer comes, is a piece of
+    // the text or -1s, holds its offset and meets its neighbours. Qt's own looped on most rows.
     QFETCH(QString, text);
     QFETCH(int, offset);
     QFETCH(int, boundary);
@@ -724,8 +712,7 @@ void ScreensTest::captionsFitAndStandOut_data()
 void ScreensTest::captionsFitAndStandOut()
 {
     QFETCH(QString, language);
-    // In a scheme like KDE's Breeze Dark, light text on dark grey: the
-    // design fixes some colours, which must still stand out.
+    // In a dark scheme like KDE's Breeze Dark: the colours the design fixes still stand out.
     const QPalette light = QApplication::palette();
     const QColor text(239, 240, 241), window(49, 54, 59);
     QApplication::setPalette(QPalette(text, window, window.lighter(), window.darker(), window, text, Qt::white,
@@ -756,9 +743,8 @@ void ScreensTest::captionsFitAndStandOut()
 
 void ScreensTest::languagesAndTheirNumbers()
 {
-    // The first language the game speaks, or English where English, C or
-    // POSIX comes first; none it speaks: English. The decimal mark is the
-    // region's: Swiss German keeps the point.
+    // The first language the game speaks, English where English, C or POSIX
+    // comes first, or none; the decimal mark is the region's (de-CH: a point).
     const std::vector<std::tuple<QStringList, QString, QString>> cases{
         {{"de-DE", "de-Latn-DE", "de"}, "de", "0,5"}, {{"C"}, "", "0.5"}, {{"fr", "fr-FR", "de", "de-DE"}, "fr", "0,5"},
         {{"en-GB", "de"}, "", "0.5"}, {{"sv-SE", "pl-PL"}, "pl", "0,5"}, {{"POSIX", "it"}, "", "0.5"},
@@ -766,10 +752,9 @@ void ScreensTest::languagesAndTheirNumbers()
     for (const auto& [desktop, chosen, half] : cases)
         QVERIFY2(useLanguage(desktop) == chosen && shownNumber("0.5") == half, qPrintable(desktop.join(' ')));
     QVERIFY(gameLanguages().size() >= 5);
-    // In German the game speaks German, and so do Qt's own dialogs; the
-    // texts the rules keep in English too. German writes a decimal comma:
-    // "2,5" is a stake of 2.5, amounts show with a comma, and a point is no
-    // number there. The record keeps the point.
+    // German, in Qt's own dialogs and the rules' texts too; a decimal comma:
+    // "2,5" is a stake of 2.5, amounts show a comma, a point is no number
+    // there, and the record keeps the point.
     useLanguage({"de-DE"});
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QString("Abbrechen"));
     Game g;
