@@ -231,11 +231,6 @@ void RulesTest::stakes()
         QVERIFY(t.course.timerArmed == (route == R::Racecourse) && t.calc.timer1 == (route == R::ComputerBet));
         QCOMPARE(t.record[3].before, S("50"));  // recorded on every route
     }
-    // The stake boxes switch both RACE! buttons: off while the changed box is empty.
-    stakeChanged(s, 2, "");
-    const bool off = !s.betting.raceButtonsEnabled;
-    stakeChanged(s, 4, "x");
-    QVERIFY(off && s.betting.raceButtonsEnabled && s.players[1].stake.empty() && s.players[3].stake == "x");
 }
 
 void RulesTest::race()
@@ -493,8 +488,7 @@ void RulesTest::startup()
             QApplication::exit(7);
         });
     });
-    QCOMPARE(code, 7);
-    QCOMPARE(seen.size(), 7);  // the hook ran once
+    QVERIFY(code == 7 && seen.size() == 7);  // the hook ran once
     QVERIFY(seen[0] == "title" && seen[1] == "1" && seen[3] == "1" && seen[5] == "0" && seen[6] == "selectpl");
     QVERIFY2(seen[2] != seen[4] && (seen[4] == "MS Sans Serif" || seen[4] == "DejaVu Sans Condensed"),
              qPrintable(seen.join('|')));
