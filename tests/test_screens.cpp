@@ -18,6 +18,7 @@
 #include <QRegularExpression>
 #include <QStyleOptionGroupBox>
 #include <QTest>
+#include <QTranslator>
 #include <climits>
 #include <cmath>
 
@@ -281,10 +282,6 @@ void ScreensTest::eachScreenAsMadeAndAsRead()
     QVERIFY(QTest::qWaitFor([slow] { return slow->remainingTime() < 2400; }));
     g.screens.refreshAll();
     QVERIFY(slow->isActive() && slow->remainingTime() < 2410);
-    g.state.race.tickInterval = 30;  // a new speed reaches every idle horse timer
-    g.screens.refreshAll();
-    for (int horse = 1; horse <= 6; ++horse)
-        QCOMPARE(g.at<QTimer>(ingame, QString("Timer%1").arg(horse))->interval(), 30);
     // Captions, alignments and flags as made, beyond those the other tests read.
     const int mid = Qt::AlignHCenter | Qt::AlignTop, right = Qt::AlignRight | Qt::AlignTop;
     const std::vector<std::tuple<ScreenId, const char*, QString, int>> labels{
@@ -413,8 +410,6 @@ void ScreensTest::newGameStartsTheSetUpAgain()
              QString("QX Player One|Tom && Jerry|12"));  // as typed
     g.menu("newg");  // a new game puts the set-up screens back to their first use
     QCOMPARE(g.screens.get(plname).windowTitle() + g.text(plname, "Command1"), QString("Player NamesLets Race!"));
-    QCOMPARE(g.screens.get(computerdifficulty).height(), tw(945));
-    QVERIFY(g.at(computerdifficulty, "Command4")->isEnabled() && !g.at(computerdifficulty, "Command1")->isEnabled());
     QVERIFY(g.at<QCheckBox>(selectpl, "Check1")->isChecked());  // kept between games
     QCOMPARE(g.text(plname, "Text2"), QString("Tom & Jerry"));  // names are kept too
     g.click(selectpl, "Command1");  // the short window again: the last name is below its edge
@@ -549,6 +544,8 @@ void ScreensTest::wholeGameByKeysAlone()
     for (int key : {12, 5, 11, 1})  // Clear, 4, 0, Apply
         QTest::keyClick(g.at(gspeed, QString("Command%1").arg(key)), Qt::Key_Space);
     QVERIFY(active(g, betit) && g.state.race.tickInterval == 40);
+    for (int horse = 1; horse <= 6; ++horse)  // the new speed reaches every horse timer, idle between races
+        QCOMPARE(g.at<QTimer>(ingame, QString("Timer%1").arg(horse))->interval(), 40);
     QVERIFY(keys({Qt::Key_Tab, Qt::CTRL | Qt::Key_A}, aboutgame));
     QCOMPARE(tabChain(), QStringList{"Command1"});
     auto signs = [&g] {  // every currency sign the game shows
@@ -743,7 +740,6 @@ void ScreensTest::languagesAndTheirNumbers()
         {{"de-CH", "de"}, "de", "0.5"}, {{"sv-SE", "ja"}, "", "0.5"}, {{}, "", "0.5"}};
     for (const auto& [desktop, chosen, half] : cases)
         QVERIFY2(useLanguage(desktop) == chosen && shownNumber("0.5") == half, qPrintable(desktop.join(' ')));
-    QVERIFY(gameLanguages().size() >= 5);
     // German, in Qt's own dialogs and the rules' texts too; a decimal comma:
     // "2,5" is a stake of 2.5, amounts show a comma, a point is no number
     // there, and the record keeps the point.
@@ -767,6 +763,16 @@ void ScreensTest::languagesAndTheirNumbers()
     g.screens.refreshAll();
     QCOMPARE(g.text(betit, "Label5") + "|" + spoken(g.at(betit, "Label5")) + "|" + described(g.at(ingame, "Command2")),
              QString("47,5|Guthaben von Spieler 1: £47,5|Pferd 4 (GRÜN) hat gewonnen!"));
+    // A language with a letter the dialog face lacks gets the condensed sans for every text.
+    struct : QTranslator {  // a translation of nothing but the letters it uses
+        QString translate(const char*, const char* text, const char*, int) const override
+        {
+            return QString(text) == "Letters beyond A to Z" ? QString("\u00e4\u05d0") : QString();
+        }
+    } letters;
+    QCoreApplication::installTranslator(&letters);
+    installGameFonts();
+    QCOMPARE(QApplication::font().family(), QString("DejaVu Sans Condensed"));
 }
 
 QTEST_MAIN(ScreensTest)
