@@ -19,6 +19,8 @@ class RaceScreen : public Screen {
     Q_OBJECT
 public:
     explicit RaceScreen(Screens& screens);
+    // A call of the commentary in the player's language.
+    QString callText(const Call& call) const;
 
 private slots:
     void Command1Click();
@@ -41,7 +43,6 @@ private:
     // which has the focus while the horses run: Orca speaks a change of the
     // focused control's description. The finish is NEXT WEEK's to tell.
     void call(const Call& call);
-    QString callText(const Call& call) const;
 
     std::array<Horse, kHorseCount> horses_;
     QLabel* Image7 = nullptr;                 // the banner
