@@ -290,17 +290,13 @@ void ScreensTest::eachScreenAsMadeAndAsRead()
         {horsehistory, "win1", "0", right}, {horsehistory, "win6", "0", right}, {horsehistory, "Label7", "Furlox 6", 0},
         {gspeed, "Label2", "Enter a number where 1 is the fastest upwards", mid},
         {computercalculation, "Label3", "Computer will bet:   ", 0}, {ingame, "Label1(6)", QString(86, '='), 0},
-        {aboutgame, "Label1", "Version Number: 3.1 (Includes computer player names!!)", 0}};
-    for (const auto& [id, name, text, alignment] : labels) {
-        auto* label = g.at<QLabel>(id, name);
-        QVERIFY2(label->text() == text && (!alignment || int(label->alignment()) == alignment), name);
-    }
-    QVERIFY(g.text(gspeed, "Label1").contains("between 30 & 1000") && g.text(gspeed, "Command11") == "0");
-    QCOMPARE(g.text(computerdifficulty, "Command2") + g.text(computerdifficulty, "Command3") +
-                 g.text(computerdifficulty, "Command4"),
-             QString("EasyMediumHard"));
-    QCOMPARE(g.text(ingame, "Command1") + g.text(ingame, "Command2"),
-             QString("//\\\\__==--GO!--==__//\\\\__==--GO TO THE NEXT WEEK--==__"));
+        {aboutgame, "Label1", "Version Number: 3.1 (Includes computer player names!!)", 0}, {gspeed, "Command11", "0", 0},
+        {computerdifficulty, "Command2", "Easy", 0}, {computerdifficulty, "Command3", "Medium", 0},
+        {computerdifficulty, "Command4", "Hard", 0}, {ingame, "Command1", "//\\\\__==--GO!--==__//\\\\", 0},
+        {ingame, "Command2", "__==--GO TO THE NEXT WEEK--==__", 0}};
+    for (const auto& [id, name, text, alignment] : labels)
+        QVERIFY2(g.text(id, name) == text && (!alignment || int(g.at<QLabel>(id, name)->alignment()) == alignment), name);
+    QVERIFY(g.text(gspeed, "Label1").contains("between 30 & 1000"));
     QVERIFY(!g.at(computerdifficulty, "Label2")->isVisibleTo(&g.screens.get(computerdifficulty)));
     QCOMPARE(g.at(aboutgame, "Label4")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
     QCOMPARE(g.at(aboutgame, "Label12")->palette().color(QPalette::WindowText), QColor(0, 0, 192));
@@ -595,8 +591,7 @@ void ScreensTest::anyTextInAnyBox_data()
     const QString nan = "Player 1: That is not a number - please enter the amount to bet";
     QTest::newRow("100,000 digits") << QString(100000, '7') << "Player 1: You don't have enough money - please enter a lower number";
     QTest::newRow("control characters") << QString::fromUtf8("1\x01\x02\t\x1b\x7f") << nan;
-    QTest::newRow("right to left") << QString::fromUtf8("\u05e9\u05dc\u05d5\u05dd 12 \u202e34") << nan;
-    QTest::newRow("emoji") << QString::fromUtf8("\U0001F40E\U0001F3C7 5") << nan;
+    QTest::newRow("right to left, emoji") << QString::fromUtf8("\u05e9\u05dc\u05d5\u05dd 12 \u202e34\U0001F40E") << nan;
     QTest::newRow("a line break and a NUL") << "5\n6" + QString(QChar(0)) + "7" << nan;
 }
 
