@@ -201,10 +201,8 @@ QStringList walk(Game& g, const std::function<QStringList(Screen&)>& check)
     s.race.pauseCaption = "UNPAUSE GAME";
     s.race.goVisible = false;
     look(ingame);
-    for (int horse = 1; horse <= kHorseCount; ++horse) {
-        s.race.winner = horse;
-        look(ingame);
-    }
+    for (int horse = 1; horse <= kHorseCount; ++horse)
+        s.race.winner = horse, look(ingame);
     for (ScreenId id : {horsehistory, gspeed, currencyed, aboutgame, gameover})
         look(id);
     return bad;
