@@ -19,9 +19,9 @@ The scratch copy is a detached git worktree in a temporary directory,
 removed at the end unless --keep (or --workdir) is given. It is configured
 as a Release build (the configuration the project's own test script runs
 first; the tests are the same in every build type, and an optimised build
-runs the statistical race test and the text queries fastest) with the tests
-on and the benchmarks off, which leaves out the benchmark programs and their
-links.
+runs the statistical race test, the soak and the text queries fastest) with
+the tests on and the benchmarks off, which leaves out the benchmark programs
+and their links.
 Each fault rebuilds the default target: the Debian package test builds it
 anyway, and only the changed file is compiled again.
 
